@@ -1,0 +1,10 @@
+#include "common/help.h"
+
+namespace vtn {
+
+QString& HelpFilePath() {
+  static QString path;
+  return path;
+}
+
+}  // namespace vtn

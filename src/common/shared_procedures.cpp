@@ -1,0 +1,93 @@
+#include "common/shared_procedures.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "common/message.h"
+#include "common/numbers.h"
+#include "controls/control.h"
+#include "controls/events.h"
+#include "controls/list_box.h"
+
+namespace vtn {
+
+QStringList ReadListItems(const QString& path) {
+  QStringList items;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return items;
+  const QString text = QString::fromLatin1(file.readAll());
+  QString item;
+  bool quoted = false;
+  bool any = false;  // the current item has begun
+  auto finish = [&] {
+    items << item;
+    item.clear();
+    any = false;
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c == QLatin1Char('"')) {
+      quoted = !quoted;
+      any = true;
+    } else if (!quoted && c == QLatin1Char(',')) {
+      finish();
+      any = true;  // a comma always opens another item, even at a line end
+    } else if (!quoted && (c == QLatin1Char('\r') || c == QLatin1Char('\n'))) {
+      if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
+      if (any || !item.isEmpty()) finish();
+      else items << QString();
+    } else {
+      item += c;
+      any = true;
+    }
+  }
+  if (any || !item.isEmpty()) finish();
+  return items;
+}
+
+void LoadListFromFile(const QString& path, ListBox& list) {
+  for (const QString& item : ReadListItems(path)) {
+    DoEvents();
+    list.AddItem(item);
+  }
+}
+
+bool SaveTextToFile(const QString& fileName, const TextControl& box) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write((box.Text() + QStringLiteral("\r\n")).toLatin1());
+  return file.commit();
+}
+
+void OrderRangeBoxes(TextControl& first, TextControl& second) {
+  const double low = Val(first.Text());
+  const double high = Val(second.Text());
+  if (high == 0.0 || !(high < low)) return;
+  first.setText(NumberText(high));
+  second.setText(NumberText(double(RoundHalfEven(low))));
+}
+
+void DateKeyFilter(int& keyAscii) {
+  if (keyAscii == 13 || keyAscii == 32) {
+    keyAscii = 0;
+    SendTab();
+  }
+  const bool passes = keyAscii == 8 || (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '/';
+  if (!passes) {
+    keyAscii = 0;
+    Beep();
+  }
+}
+
+void AutoTab(const TextControl& box) {
+  if (!box.Text().isEmpty()) SendTab();
+}
+
+SharedValues& Shared() {
+  static SharedValues values;
+  return values;
+}
+
+void ClearSharedValues() { Shared() = SharedValues(); }
+
+}  // namespace vtn

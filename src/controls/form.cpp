@@ -1,0 +1,138 @@
+#include "controls/form.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+
+#include "controls/twips.h"
+
+namespace vtn {
+namespace {
+std::map<std::type_index, Form*>& registry() {
+  static std::map<std::type_index, Form*> forms;
+  return forms;
+}
+Forms::Host& host() {
+  static Forms::Host h;
+  return h;
+}
+Form*& activeForm() {
+  static Form* f = nullptr;
+  return f;
+}
+}  // namespace
+
+Form::Form(const QString& caption, int widthTwips, int heightTwips)
+    : width_(widthTwips), height_(heightTwips) {
+  setWindowTitle(caption);
+  resize(ToPixels(widthTwips), ToPixels(heightTwips));
+  setMouseTracking(true);
+}
+
+Form::~Form() {
+  if (activeForm() == this) activeForm() = nullptr;
+  Forms::remove(this);
+}
+
+QWidget* Form::frameWidget() const {
+  if (sub_) return sub_;
+  return const_cast<Form*>(this);
+}
+
+int Form::Left() const { return left_; }
+int Form::Top() const { return top_; }
+
+void Form::setLeft(int twips) {
+  left_ = twips;
+  frameWidget()->move(ToPixels(left_), ToPixels(top_));
+}
+
+void Form::setTop(int twips) {
+  top_ = twips;
+  frameWidget()->move(ToPixels(left_), ToPixels(top_));
+}
+
+void Form::Show() {
+  frameWidget()->show();
+  show();
+  ZOrder(0);
+}
+
+void Form::ZOrder(int position) {
+  if (position != 0) {
+    frameWidget()->lower();
+    return;
+  }
+  if (sub_ && sub_->mdiArea()) {
+    sub_->show();
+    sub_->mdiArea()->setActiveSubWindow(sub_);
+    sub_->raise();
+  } else {
+    raise();
+  }
+  Forms::activated(this);
+}
+
+void Form::Unload() {
+  if (unloading_) return;
+  unloading_ = true;
+  Form_Unload();
+  Forms::remove(this);
+  if (activeForm() == this) activeForm() = nullptr;
+  QWidget* frame = frameWidget();
+  frame->hide();
+  frame->deleteLater();
+}
+
+void Form::setMousePointer(Pointer pointer) {
+  if (pointer == Pointer::Hourglass) setCursor(Qt::WaitCursor);
+  else unsetCursor();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  // Closing the window (its close box, or the main window's shut-down) unloads it.
+  event->accept();
+  Unload();
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+  if (onMouseMove) onMouseMove();
+  QWidget::mouseMoveEvent(event);
+}
+
+void Forms::setHost(Host h) { host() = std::move(h); }
+bool Forms::hasHost() { return bool(host()); }
+
+void Forms::activated(Form* form) {
+  if (!form || form == activeForm() || form->unloading_) return;
+  activeForm() = form;
+  form->Form_Activate();
+}
+
+Form* Forms::active() { return activeForm(); }
+
+void Forms::unloadAll() {
+  while (!registry().empty()) registry().begin()->second->Unload();
+}
+
+Form* Forms::find(std::type_index type) {
+  auto it = registry().find(type);
+  return it == registry().end() ? nullptr : it->second;
+}
+
+void Forms::add(std::type_index type, Form* form) {
+  registry()[type] = form;
+  if (host()) host()(*form);
+}
+
+void Forms::remove(Form* form) {
+  for (auto it = registry().begin(); it != registry().end(); ++it) {
+    if (it->second == form) {
+      registry().erase(it);
+      return;
+    }
+  }
+}
+
+}  // namespace vtn

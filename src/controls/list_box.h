@@ -1,0 +1,88 @@
+#pragma once
+// List boxes, sorted or in the order of adding, with one or several selected rows.
+// Reading a row that does not exist gives the empty text. A sorted list keeps ascending ordinal
+// (code unit) order, so "012 12" comes before "012 7" whatever the user's locale.
+#include <QAbstractListModel>
+#include <QListView>
+#include <QStringList>
+#include <functional>
+
+#include "controls/control.h"
+#include "controls/label.h"
+
+class QMimeData;
+
+namespace vtn {
+
+class ListRows : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  using QAbstractListModel::QAbstractListModel;
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+  const QStringList& rows() const { return rows_; }
+  void insertRow(int at, const QString& text);
+  void removeRowAt(int at);
+  void clearRows();
+
+ private:
+  QStringList rows_;
+};
+
+class ListBox : public QListView, public Control {
+  Q_OBJECT
+  VTN_CONTROL_MEMBERS
+ public:
+  explicit ListBox(bool sorted = false, QWidget* parent = nullptr);
+
+  bool Sorted() const { return sorted_; }
+  bool MultiSelect() const { return multi_; }
+  void setMultiSelect(bool on);
+
+  int ListCount() const { return rows_.rowCount(); }
+  QString List(int index) const;
+  const QStringList& Rows() const { return rows_.rows(); }
+  // Adds at the sorted place, or at the end of an unsorted list (or before `index` when given).
+  void AddItem(const QString& text, int index = -1);
+  void RemoveItem(int index);
+  void Clear();
+
+  // The selected row of a single-selection list, the current row of a multi-selection list;
+  // -1 for none. Changing it from code runs the click handling; an unchanged value runs nothing.
+  int ListIndex() const;
+  void setListIndex(int index);
+  QString Text() const { return List(ListIndex()); }
+
+  // Row marks of a multi-selection list (also usable on a single one). No click handling runs.
+  bool Selected(int index) const;
+  void setSelected(int index, bool on);
+  int SelCount() const;
+
+  void Refresh() { viewport()->update(); }
+
+  std::function<void()> onClick;
+  std::function<void()> onDblClick;
+  MouseHandler onMouseMove;
+  // Set to make the list a drag source: fills the drag data from the current row.
+  std::function<void(QMimeData& data)> onStartDrag;
+  // The data a drag from this list carries now (the caller owns it); null when it is no source.
+  QMimeData* StartDragData();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QModelIndex rowIndex(int row) const { return rows_.index(row, 0); }
+
+  ListRows rows_;
+  bool sorted_;
+  bool multi_ = false;
+  bool fromCode_ = false;
+  QPoint pressPos_;
+  bool dragArmed_ = false;
+};
+
+}  // namespace vtn

@@ -1,0 +1,148 @@
+#include "reports/print_window.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+
+#include "common/message.h"
+#include "common/settings.h"
+#include "common/window_bar.h"
+#include "database/shared_database.h"
+#include "reports/directory_sort.h"
+
+namespace vtn {
+namespace {
+const QString kDesignCaption = QStringLiteral("VTNv3 Reports Window");
+const QString kNoPrinter = QStringLiteral(
+    "No printer is set up on this computer, so the report was not printed. "
+    "Set up a default printer, or save the report with \"Save\" instead.");
+const QString kPrintFailed = QStringLiteral("The report could not be sent to the printer \"%1\".");
+const QStringList kYears = {QStringLiteral("All"), QStringLiteral("94"), QStringLiteral("95"), QStringLiteral("96"),
+                            QStringLiteral("97"), QStringLiteral("98"), QStringLiteral("99"), QStringLiteral("00"),
+                            QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"), QStringLiteral("04"),
+                            QStringLiteral("05"), QStringLiteral("06"), QStringLiteral("07"), QStringLiteral("08"),
+                            QStringLiteral("09"), QStringLiteral("10")};
+const QStringList kWeekdays = {QStringLiteral("All Days"), QStringLiteral("Saturday"), QStringLiteral("Sunday"),
+                               QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
+                               QStringLiteral("Thursday"), QStringLiteral("Friday")};
+
+QLabel* plainLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
+  auto* label = new Label(text, parent);
+  label->Move(left, top, width, height);
+  return label;
+}
+}  // namespace
+
+PrintWindow::PrintWindow() : Form(kDesignCaption, 11400, 7300) {
+  Text1[0] = new TextArea(this);
+  Text1[0]->setVisible(false);
+  Text1[1] = new TextArea(this);
+  Text1[1]->Move(120, 120, 7700, 6900);
+  Text1[1]->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  Text1[1]->setFont(fixed);
+  Text1[1]->setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) * 8);
+
+  Label20 = new Label(QStringLiteral("Draws in this database, first and last:"), this);
+  Label20->Move(7950, 120, 3300, 255);
+  Label21 = new Label(QString(), this);
+  Label21->Move(7950, 420, 1500, 255);
+  plainLabel(this, QStringLiteral("to"), 9300, 420, 300, 255);
+  Label22 = new Label(QString(), this);
+  Label22->Move(9700, 420, 1500, 255);
+
+  Option3 = new OptionButton(QStringLiteral("Dates are month first (US)"), this);
+  Option3->Move(7950, 780, 3300, 285);
+  Option5 = new OptionButton(QStringLiteral("Dates are day first (UK)"), this);
+  Option5->Move(7950, 1080, 3300, 285);
+  Option3->onClick = [this] { Option3_Click(); };
+  Option5->onClick = [this] { Option5_Click(); };
+
+  plainLabel(this, QStringLiteral("Year"), 7950, 1470, 1500, 240);
+  Combo6 = new ComboBox(this);
+  Combo6->Move(7950, 1710, 1500, 330);
+  for (const QString& y : kYears) Combo6->AddItem(y);
+  Combo6->setText(QStringLiteral("All"));
+  plainLabel(this, QStringLiteral("Day"), 9600, 1470, 1650, 240);
+  Combo9 = new ComboBox(this);
+  Combo9->Move(9600, 1710, 1650, 330);
+  for (const QString& d : kWeekdays) Combo9->AddItem(d);
+  Combo9->setText(QStringLiteral("All Days"));
+
+  Command14 = new Label(QStringLiteral("Generate Report"), this);
+  MakeButtonLook(*Command14);
+  Command14->Move(7950, 2160, 3300, 375);
+  // The prediction report that this button runs is not part of the program yet.
+  Command14->setEnabled(false);
+
+  Label4[0] = new Label(QStringLiteral("Months"), this);
+  Label4[0]->Move(7950, 2640, 900, 255);
+  ProgressBar = new Bar(Qt::Horizontal, this);
+  ProgressBar->Move(8900, 2640, 2350, 255);
+  Label4[1] = new Label(QStringLiteral("Days"), this);
+  Label4[1]->Move(7950, 2970, 900, 255);
+  ProgressBar2 = new Bar(Qt::Horizontal, this);
+  ProgressBar2->Move(8900, 2970, 2350, 255);
+
+  List1 = new ListBox(false, this);
+  List1->Move(7950, 3330, 3300, 2460);
+
+  CmdPrint = new Label(QStringLiteral("Print"), this);
+  MakeButtonLook(*CmdPrint);
+  CmdPrint->Move(7950, 6000, 1575, 420);
+  CmdPrint->setToolTipText(QStringLiteral("Print the report on the default printer"));
+  CmdPrint->onClick = [this] { CmdPrint_Click(); };
+  CmdSave = new Label(QStringLiteral("Save"), this);
+  MakeButtonLook(*CmdSave);
+  CmdSave->Move(9675, 6000, 1575, 420);
+  CmdSave->setToolTipText(QStringLiteral("Save the report as a report file"));
+  CmdSave->onClick = [this] { CmdSave_Click(); };
+}
+
+void PrintWindow::Form_Load() {
+  // The first and last dates are read once, when the window loads; draw 1 stays the current draw.
+  if (ReadDraw(DrawCount())) Label22->setCaption(CurrentDraw.Date);
+  if (ReadDraw(1)) Label21->setCaption(CurrentDraw.Date);
+}
+
+void PrintWindow::Form_Activate() {
+  setLeft(0);
+  setTop(0);
+  WindowBar::MarkOpen(*WindowBar::instance().Label3);
+  if (!UsOrUKdate().isEmpty()) {
+    const QString name = CurrentDataBaseName();
+    if (name.startsWith(QStringLiteral("UK"))) Option5->setValue(true);
+    else Option3->setValue(true);
+    setCaption(QStringLiteral("Reports ") + name);
+  }
+}
+
+void PrintWindow::Form_Unload() { WindowBar::MarkClosed(*WindowBar::instance().Label3); }
+
+void PrintWindow::Option3_Click() { SaveUsOrUKdate(true); }
+
+void PrintWindow::Option5_Click() { SaveUsOrUKdate(false); }
+
+void PrintWindow::CmdPrint_Click() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) {
+    MsgBox(kNoPrinter);
+    return;
+  }
+  QPrinter printer(info);
+  printer.setDocName(Caption());
+  QTextDocument document;
+  document.setDefaultFont(Text1[1]->font());
+  document.setPlainText(Text1[1]->toPlainText());
+  document.print(&printer);
+  if (printer.printerState() == QPrinter::Error) MsgBox(kPrintFailed.arg(info.printerName()));
+}
+
+void PrintWindow::CmdSave_Click() {
+  DirectorySort dialog(*Text1[1], this);
+  dialog.run();
+}
+
+}  // namespace vtn

@@ -1,0 +1,214 @@
+#include "results/main_window.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+#include "common/help.h"
+#include "common/paths.h"
+#include "common/settings.h"
+#include "common/window_bar.h"
+#include "controls/events.h"
+#include "database/shared_database.h"
+
+namespace vtn {
+namespace {
+const QString kCaption = QStringLiteral("Results");
+const QString kGraphCaption = QStringLiteral("How often each ball was drawn as a main ball");
+const QString kGraphScanned = QStringLiteral("How often each ball was drawn as a main ball in %1 draws");
+constexpr int kGraphLeft = 120, kGraphTop = 4620, kGraphWidth = 11400, kGraphHeight = 2040;
+
+Label* captionLabel(QWidget* parent, const QString& text, int left, int top, int width) {
+  auto* label = new Label(text, parent);
+  label->Move(left, top, width, 255);
+  return label;
+}
+}  // namespace
+
+MainWindow::MainWindow() : Form(kCaption, 11760, 7260) {
+  ListView1 = new QTableView(this);
+  ListView1->setGeometry(8, 8, 424, 272);
+  ListView1->setModel(&table_);
+  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListView1->verticalHeader()->hide();
+  ListView1->verticalHeader()->setDefaultSectionSize(18);
+  ListView1->horizontalHeader()->setDefaultSectionSize(38);
+  ListView1->horizontalHeader()->setStretchLastSection(true);
+  connect(ListView1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { FillFromListView(); });
+
+  captionLabel(this, QStringLiteral("Shown draw: balls 1 to 6"), 6600, 120, 3300);
+  for (int i = 0; i < 7; ++i) {
+    TxtBall[size_t(i)] = new TextBox(this);
+    TxtBall[size_t(i)]->setReadOnly(true);
+    TxtBall[size_t(i)]->setAlignment(Qt::AlignCenter);
+    TxtBall[size_t(i)]->Move(i < 6 ? 6600 + i * 540 : 10020, 390, 480, 330);
+  }
+  captionLabel(this, QStringLiteral("Bonus"), 10020, 120, 900);
+  captionLabel(this, QStringLiteral("Day"), 6600, 840, 600);
+  TxtDay = new TextBox(this);
+  TxtDay->setReadOnly(true);
+  TxtDay->setAlignment(Qt::AlignCenter);
+  TxtDay->Move(6600, 1095, 600, 330);
+  captionLabel(this, QStringLiteral("Date"), 7320, 840, 1200);
+  TxtDate = new TextBox(this);
+  TxtDate->setReadOnly(true);
+  TxtDate->setAlignment(Qt::AlignCenter);
+  TxtDate->Move(7320, 1095, 1200, 330);
+  cmdBack = new CommandButton(QStringLiteral("< Back"), this);
+  cmdBack->Move(8760, 1065, 1320, 390);
+  cmdBack->onClick = [this] { cmdBack_Click(); };
+  cmdNext = new CommandButton(QStringLiteral("Next >"), this);
+  cmdNext->Move(10200, 1065, 1320, 390);
+  cmdNext->onClick = [this] { cmdNext_Click(); };
+
+  const std::array<QString, 3> buttonCaptions = {QStringLiteral("Scan"), QStringLiteral("Stop"), QStringLiteral("Perm Wizard")};
+  const std::array<QString, 3> buttonTips = {QStringLiteral("Scan the database to fill the graph"),
+                                             QStringLiteral("Stop the scan"),
+                                             QStringLiteral("Take the numbers of the scan to the perm window")};
+  for (int i = 0; i < 3; ++i) {
+    Label* b = new Label(buttonCaptions[size_t(i)], this);
+    MakeButtonLook(*b);
+    b->Move(6600 + i * 1660, 1650, 1560, 420);
+    b->setToolTipText(buttonTips[size_t(i)]);
+    b->onClick = [this, i] { lblbuttons_Click(i); };
+    b->onMouseDown = [this, i](int button, int shift, int x, int y) { lblbuttons_MouseDown(i, button, shift, x, y); };
+    lblbuttons[size_t(i)] = b;
+  }
+  lblbuttons[1]->setEnabled(false);
+
+  captionLabel(this, QStringLiteral("Most common balls (count, ball), most drawn last"), 6600, 2220, 4920);
+  LstMostCommon = new ListBox(true, this);
+  LstMostCommon->Move(6600, 2490, 4920, 1710);
+
+  LabGraph = captionLabel(this, kGraphCaption, kGraphLeft, 4320, kGraphWidth);
+  for (int ball = 0; ball <= kHighestBall; ++ball) {
+    ProgressBar1[size_t(ball)] = new Bar(Qt::Vertical, this);
+    ProgressBar1[size_t(ball)]->setVisible(false);
+    ballLabels_[size_t(ball)] = new Label(QString::number(ball), this);
+    ballLabels_[size_t(ball)]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ballLabels_[size_t(ball)]->setWordWrap(false);
+    ballLabels_[size_t(ball)]->setVisible(false);
+    QFont small = ballLabels_[size_t(ball)]->font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    ballLabels_[size_t(ball)]->setFont(small);
+  }
+  layoutBars(59);
+}
+
+void MainWindow::layoutBars(int highestBall) {
+  highestBall = std::clamp(highestBall, 1, kHighestBall);
+  const int step = kGraphWidth / highestBall;
+  for (int ball = 1; ball <= kHighestBall; ++ball) {
+    const bool shown = ball <= highestBall;
+    Bar* bar = ProgressBar1[size_t(ball)];
+    bar->Move(kGraphLeft + (ball - 1) * step, kGraphTop, std::max(step - 15, 15), kGraphHeight);
+    bar->setVisible(shown);
+    Label* label = ballLabels_[size_t(ball)];
+    label->Move(kGraphLeft + (ball - 1) * step - step, kGraphTop + kGraphHeight + 15, step * 3, 240);
+    label->setVisible(shown && (ball == 1 || ball % 5 == 0));
+  }
+}
+
+void MainWindow::Form_Load() { LoadFirstDatabase(); }
+
+void MainWindow::Form_Activate() { WindowBar::MarkOpen(*WindowBar::instance().Label1); }
+
+void MainWindow::Form_Unload() {
+  stopScan_ = true;
+  WindowBar::MarkClosed(*WindowBar::instance().Label1);
+}
+
+void MainWindow::LoadFirstDatabase() {
+  const QString name = CurrentDataBaseName();
+  setCaption(kCaption + QStringLiteral(" - ") + name);
+  OpenDatabase(DataBasesPath(name));
+  HelpFilePath() = ProgramFolder() + QStringLiteral("/VTN.HLP");
+  std::vector<DrawRecord> draws;
+  const int count = DrawCount();
+  draws.reserve(size_t(count));
+  for (int k = 1; k <= count; ++k) {
+    if (ReadDraw(k)) draws.push_back(CurrentDraw);
+  }
+  table_.setDraws(std::move(draws));
+  SelectDraw(int(table_.draws().size()) - 1);
+  FillFromListView();
+}
+
+int MainWindow::SelectedDraw() const {
+  const QModelIndex current = ListView1->selectionModel()->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+void MainWindow::SelectDraw(int row) {
+  if (row < 0 || row >= table_.rowCount()) return;
+  const QModelIndex index = table_.index(row, 0);
+  ListView1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ListView1->scrollTo(index);
+}
+
+void MainWindow::FillFromListView() {
+  const int row = SelectedDraw();
+  const int count = table_.rowCount();
+  cmdBack->setEnabled(row > 0);
+  cmdNext->setEnabled(row >= 0 && row < count - 1);
+  if (row < 0) {
+    for (TextBox* box : TxtBall) box->setText(QString());
+    TxtDay->setText(QString());
+    TxtDate->setText(QString());
+    return;
+  }
+  const DrawRecord& draw = table_.draws()[size_t(row)];
+  for (size_t i = 0; i < 6; ++i) TxtBall[i]->setText(draw.Balls[i]);
+  TxtBall[6]->setText(draw.Bonus);
+  TxtDay->setText(draw.Day);
+  TxtDate->setText(draw.Date);
+}
+
+void MainWindow::cmdNext_Click() { SelectDraw(SelectedDraw() + 1); }
+
+void MainWindow::cmdBack_Click() { SelectDraw(SelectedDraw() - 1); }
+
+void MainWindow::lblbuttons_Click(int index) {
+  if (index == 0) CmdScan();
+  else if (index == 1) stopScan_ = true;
+}
+
+void MainWindow::lblbuttons_MouseDown(int, int, int, int, int) {}
+
+void MainWindow::CmdScan() {
+  if (!lblbuttons[0]->Enabled()) return;  // a scan is running
+  lblbuttons[0]->setEnabled(false);
+  lblbuttons[1]->setEnabled(true);
+  stopScan_ = false;
+  setMousePointer(Pointer::Hourglass);
+  BallCounts counts{};
+  const int total = DrawCount();
+  int scanned = 0;
+  for (int k = 1; k <= total && !stopScan_; ++k) {
+    if (!ReadDraw(k)) break;
+    CountMainBalls(CurrentDraw, counts);
+    ++scanned;
+    if (k % 250 == 0) DoEvents();
+  }
+  int highestBall = 1;
+  int highestCount = 0;
+  for (int ball = 1; ball <= kHighestBall; ++ball) {
+    if (counts[size_t(ball)] > 0) highestBall = ball;
+    highestCount = std::max(highestCount, counts[size_t(ball)]);
+  }
+  layoutBars(highestBall);
+  for (int ball = 1; ball <= kHighestBall; ++ball) {
+    ProgressBar1[size_t(ball)]->setMax(float(std::max(highestCount, 1)));
+    ProgressBar1[size_t(ball)]->setValue(float(counts[size_t(ball)]));
+    ProgressBar1[size_t(ball)]->setToolTipText(QStringLiteral("Ball %1: drawn %2 times").arg(ball).arg(counts[size_t(ball)]));
+  }
+  LstMostCommon->Clear();
+  for (const QString& row : MostCommonRows(counts)) LstMostCommon->AddItem(row);
+  LabGraph->setCaption(kGraphScanned.arg(scanned));
+  setMousePointer(Pointer::Default);
+  lblbuttons[1]->setEnabled(false);
+  lblbuttons[0]->setEnabled(true);
+}
+
+}  // namespace vtn

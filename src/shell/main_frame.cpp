@@ -1,0 +1,176 @@
+#include "shell/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "common/message.h"
+#include "common/paths.h"
+#include "common/settings.h"
+#include "common/window_bar.h"
+#include "controls/form.h"
+#include "controls/twips.h"
+#include "reports/print_window.h"
+#include "results/main_window.h"
+
+namespace vtn {
+namespace {
+const QString kSettings = QStringLiteral("Settings");
+constexpr int kDefaultLeft = 1000, kDefaultTop = 1000, kDefaultWidth = 12000, kDefaultHeight = 8200;
+}  // namespace
+
+frmMain::frmMain() : mdi_(new QMdiArea(this)) {
+  setCentralWidget(mdi_);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setGeometry(ToPixels(kDefaultLeft), ToPixels(kDefaultTop), ToPixels(kDefaultWidth), ToPixels(kDefaultHeight));
+
+  // Every child window lives in the client area; it shows when it loads, as the platform's
+  // child windows do, without taking the front from the window that has it.
+  Forms::setHost([this](Form& form) {
+    QMdiSubWindow* previous = mdi_->activeSubWindow();
+    QMdiSubWindow* sub = mdi_->addSubWindow(&form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    form.setSubWindow(sub);
+    sub->resize(sub->sizeHint().expandedTo(form.size() + (sub->size() - sub->contentsRect().size())));
+    sub->move(0, 0);
+    sub->show();
+    if (previous && previous != sub) mdi_->setActiveSubWindow(previous);
+  });
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+    if (sub) Forms::activated(qobject_cast<Form*>(sub->widget()));
+  });
+
+  WindowBar& bar = WindowBar::instance();
+  auto* barHolder = new QToolBar(QStringLiteral("Windows"), this);
+  barHolder->setMovable(false);
+  barHolder->addWidget(&bar);
+  addToolBarBreak();
+  addToolBar(Qt::TopToolBarArea, barHolder);
+  bar.Label1->onClick = [] { if (Forms::isLoaded<MainWindow>()) Forms::get<MainWindow>().ZOrder(0); };
+  bar.Label3->onClick = [] { if (Forms::isLoaded<PrintWindow>()) Forms::get<PrintWindow>().ZOrder(0); };
+
+  buildMenus();
+}
+
+frmMain::~frmMain() {
+  Forms::setHost({});
+  WindowBar::instance().setParent(nullptr);
+}
+
+template <class T>
+void frmMain::ShowChild() {
+  T& form = Forms::get<T>();
+  form.setLeft(0);
+  form.setTop(0);
+  form.Show();
+  form.ZOrder(0);
+}
+
+void frmMain::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  databaseMenu_ = file->addMenu(QStringLiteral("&Load Database"));
+  connect(databaseMenu_, &QMenu::aboutToShow, this, [this] { fillDatabaseMenu(); });
+  file->addSeparator();
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setShortcut(QKeySequence::Quit);
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* windows = menuBar()->addMenu(QStringLiteral("&Windows"));
+  QAction* results = windows->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("&Results Window"));
+  results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  connect(results, &QAction::triggered, this, [this] { ShowChild<MainWindow>(); });
+  QAction* reports = windows->addAction(style()->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Re&ports Window"));
+  reports->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(reports, &QAction::triggered, this, [this] { ShowChild<PrintWindow>(); });
+  windows->addSeparator();
+  windows->addAction(QStringLiteral("&Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+  windows->addAction(QStringLiteral("&Tile"), mdi_, &QMdiArea::tileSubWindows);
+
+  QToolBar* tools = addToolBar(QStringLiteral("Toolbar"));
+  tools->setMovable(false);
+  tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  tools->addAction(results);
+  tools->addAction(reports);
+}
+
+void frmMain::fillDatabaseMenu() {
+  databaseMenu_->clear();
+  const QStringList files = QDir(DataBasesFolder()).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+  if (files.isEmpty()) {
+    databaseMenu_->addAction(QStringLiteral("(no databases in %1)").arg(QDir::toNativeSeparators(DataBasesFolder())))->setEnabled(false);
+    return;
+  }
+  const QString current = CurrentDataBaseName();
+  for (const QString& name : files) {
+    QAction* action = databaseMenu_->addAction(name);
+    action->setCheckable(true);
+    action->setChecked(name == current);
+    connect(action, &QAction::triggered, this, [this, name] { LoadDatabase(name); });
+  }
+}
+
+void frmMain::Form_Load() {
+  restoreGeometryFromSettings();
+  UpdateCaption();
+  ShowChild<MainWindow>();
+}
+
+void frmMain::UpdateCaption() { setWindowTitle(kProgramTitle + QStringLiteral(" - ") + CurrentDataBaseName()); }
+
+void frmMain::LoadDatabase(const QString& fileName) {
+  CheckUnloaded();
+  SaveDataBaseName(fileName);
+  ShowChild<MainWindow>();
+  UpdateCaption();
+  LoadDatabaseSettings();
+}
+
+void CheckUnloaded() {
+  WindowBar& bar = WindowBar::instance();
+  if (WindowBar::IsOpen(*bar.Label1)) Forms::unload<MainWindow>();
+  if (WindowBar::IsOpen(*bar.Label3)) Forms::unload<PrintWindow>();
+}
+
+void LoadDatabaseSettings() {
+  const QString order = UsOrUKdate();
+  if (order.isEmpty() || !Forms::isLoaded<MainWindow>() || !Forms::get<MainWindow>().isVisible()) return;
+  if (Forms::isLoaded<PrintWindow>() && Forms::get<PrintWindow>().isVisible()) {
+    PrintWindow& reports = Forms::get<PrintWindow>();
+    if (order == QStringLiteral("True")) reports.Option3->setValue(true);
+    else if (order == QStringLiteral("False")) reports.Option3->setValue(false);
+  }
+}
+
+void frmMain::restoreGeometryFromSettings() {
+  const int left = GetSettingInt(kAppTitle, kSettings, QStringLiteral("MainLeft"), kDefaultLeft);
+  if (left <= 0) return;
+  const int top = GetSettingInt(kAppTitle, kSettings, QStringLiteral("MainTop"), kDefaultTop);
+  const int width = GetSettingInt(kAppTitle, kSettings, QStringLiteral("MainWidth"), kDefaultWidth);
+  const int height = GetSettingInt(kAppTitle, kSettings, QStringLiteral("MainHeight"), kDefaultHeight);
+  if (width <= 0 || height <= 0) return;
+  setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+void frmMain::saveGeometryToSettings() {
+  const QRect g = geometry();
+  SaveSetting(kAppTitle, kSettings, QStringLiteral("MainLeft"), QString::number(ToTwips(g.left())));
+  SaveSetting(kAppTitle, kSettings, QStringLiteral("MainTop"), QString::number(ToTwips(g.top())));
+  SaveSetting(kAppTitle, kSettings, QStringLiteral("MainWidth"), QString::number(ToTwips(g.width())));
+  SaveSetting(kAppTitle, kSettings, QStringLiteral("MainHeight"), QString::number(ToTwips(g.height())));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (!isMinimized()) saveGeometryToSettings();
+  Forms::unloadAll();
+  event->accept();
+}
+
+}  // namespace vtn
