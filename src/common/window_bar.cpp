@@ -12,6 +12,8 @@ WindowBar& WindowBar::instance() {
 }
 
 WindowBar::WindowBar() {
+  // A closed window's button stays readable on its darker grey.
+  setStyleSheet(QStringLiteral("QLabel:disabled { color: rgb(90, 90, 90); }"));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(4);

@@ -36,7 +36,7 @@ QVariant DrawTableModel::headerData(int section, Qt::Orientation orientation, in
     case 7: return QStringLiteral("Bonus");
     case 8: return QStringLiteral("Day");
     case 9: return QStringLiteral("Date");
-    default: return QStringLiteral("Ball %1").arg(section);
+    default: return QString::number(section);
   }
 }
 

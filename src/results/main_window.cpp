@@ -15,7 +15,7 @@ namespace {
 const QString kCaption = QStringLiteral("Results");
 const QString kGraphCaption = QStringLiteral("How often each ball was drawn as a main ball");
 const QString kGraphScanned = QStringLiteral("How often each ball was drawn as a main ball in %1 draws");
-constexpr int kGraphLeft = 120, kGraphTop = 4620, kGraphWidth = 11400, kGraphHeight = 2040;
+constexpr int kGraphLeft = 120, kGraphTop = 4260, kGraphWidth = 11160, kGraphHeight = 1320;
 
 Label* captionLabel(QWidget* parent, const QString& text, int left, int top, int width) {
   auto* label = new Label(text, parent);
@@ -24,42 +24,46 @@ Label* captionLabel(QWidget* parent, const QString& text, int left, int top, int
 }
 }  // namespace
 
-MainWindow::MainWindow() : Form(kCaption, 11760, 7260) {
+MainWindow::MainWindow() : Form(kCaption, 11400, 6150) {
   ListView1 = new QTableView(this);
-  ListView1->setGeometry(8, 8, 424, 272);
+  ListView1->setGeometry(8, 8, 416, 252);
   ListView1->setModel(&table_);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListView1->verticalHeader()->hide();
   ListView1->verticalHeader()->setDefaultSectionSize(18);
-  ListView1->horizontalHeader()->setDefaultSectionSize(38);
+  ListView1->horizontalHeader()->setMinimumSectionSize(24);
+  ListView1->horizontalHeader()->setDefaultSectionSize(30);
   ListView1->horizontalHeader()->setStretchLastSection(true);
+  ListView1->setColumnWidth(0, 42);
+  ListView1->setColumnWidth(7, 42);
+  ListView1->setColumnWidth(8, 30);
   connect(ListView1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { FillFromListView(); });
 
-  captionLabel(this, QStringLiteral("Shown draw: balls 1 to 6"), 6600, 120, 3300);
+  captionLabel(this, QStringLiteral("Shown draw: balls 1 to 6"), 6480, 120, 3300);
   for (int i = 0; i < 7; ++i) {
     TxtBall[size_t(i)] = new TextBox(this);
     TxtBall[size_t(i)]->setReadOnly(true);
     TxtBall[size_t(i)]->setAlignment(Qt::AlignCenter);
-    TxtBall[size_t(i)]->Move(i < 6 ? 6600 + i * 540 : 10020, 390, 480, 330);
+    TxtBall[size_t(i)]->Move(i < 6 ? 6480 + i * 540 : 10260, 390, 480, 330);
   }
-  captionLabel(this, QStringLiteral("Bonus"), 10020, 120, 900);
-  captionLabel(this, QStringLiteral("Day"), 6600, 840, 600);
+  captionLabel(this, QStringLiteral("Bonus"), 10260, 120, 900);
+  captionLabel(this, QStringLiteral("Day"), 6480, 840, 600);
   TxtDay = new TextBox(this);
   TxtDay->setReadOnly(true);
   TxtDay->setAlignment(Qt::AlignCenter);
-  TxtDay->Move(6600, 1095, 600, 330);
-  captionLabel(this, QStringLiteral("Date"), 7320, 840, 1200);
+  TxtDay->Move(6480, 1095, 600, 330);
+  captionLabel(this, QStringLiteral("Date"), 7200, 840, 1200);
   TxtDate = new TextBox(this);
   TxtDate->setReadOnly(true);
   TxtDate->setAlignment(Qt::AlignCenter);
-  TxtDate->Move(7320, 1095, 1200, 330);
+  TxtDate->Move(7200, 1095, 1200, 330);
   cmdBack = new CommandButton(QStringLiteral("< Back"), this);
-  cmdBack->Move(8760, 1065, 1320, 390);
+  cmdBack->Move(8640, 1065, 1260, 390);
   cmdBack->onClick = [this] { cmdBack_Click(); };
   cmdNext = new CommandButton(QStringLiteral("Next >"), this);
-  cmdNext->Move(10200, 1065, 1320, 390);
+  cmdNext->Move(10020, 1065, 1260, 390);
   cmdNext->onClick = [this] { cmdNext_Click(); };
 
   const std::array<QString, 3> buttonCaptions = {QStringLiteral("Scan"), QStringLiteral("Stop"), QStringLiteral("Perm Wizard")};
@@ -69,7 +73,7 @@ MainWindow::MainWindow() : Form(kCaption, 11760, 7260) {
   for (int i = 0; i < 3; ++i) {
     Label* b = new Label(buttonCaptions[size_t(i)], this);
     MakeButtonLook(*b);
-    b->Move(6600 + i * 1660, 1650, 1560, 420);
+    b->Move(6480 + i * 1600, 1650, 1500, 420);
     b->setToolTipText(buttonTips[size_t(i)]);
     b->onClick = [this, i] { lblbuttons_Click(i); };
     b->onMouseDown = [this, i](int button, int shift, int x, int y) { lblbuttons_MouseDown(i, button, shift, x, y); };
@@ -77,11 +81,11 @@ MainWindow::MainWindow() : Form(kCaption, 11760, 7260) {
   }
   lblbuttons[1]->setEnabled(false);
 
-  captionLabel(this, QStringLiteral("Most common balls (count, ball), most drawn last"), 6600, 2220, 4920);
+  captionLabel(this, QStringLiteral("Most common balls (count, ball), most drawn last"), 6480, 2220, 4800);
   LstMostCommon = new ListBox(true, this);
-  LstMostCommon->Move(6600, 2490, 4920, 1710);
+  LstMostCommon->Move(6480, 2490, 4800, 1410);
 
-  LabGraph = captionLabel(this, kGraphCaption, kGraphLeft, 4320, kGraphWidth);
+  LabGraph = captionLabel(this, kGraphCaption, kGraphLeft, 3990, kGraphWidth);
   for (int ball = 0; ball <= kHighestBall; ++ball) {
     ProgressBar1[size_t(ball)] = new Bar(Qt::Vertical, this);
     ProgressBar1[size_t(ball)]->setVisible(false);

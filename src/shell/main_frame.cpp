@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -51,9 +52,14 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
   WindowBar& bar = WindowBar::instance();
   auto* barHolder = new QToolBar(QStringLiteral("Windows"), this);
   barHolder->setMovable(false);
-  barHolder->addWidget(&bar);
-  addToolBarBreak();
-  addToolBar(Qt::TopToolBarArea, barHolder);
+  // The bar outlives any main window, so it sits in a holder of ours rather than in the toolbar
+  // itself, which would delete it with the toolbar.
+  auto* holder = new QWidget;
+  auto* holderLayout = new QHBoxLayout(holder);
+  holderLayout->setContentsMargins(0, 0, 0, 0);
+  holderLayout->addWidget(&bar);
+  barHolder->addWidget(holder);
+  addToolBar(Qt::BottomToolBarArea, barHolder);
   bar.Label1->onClick = [] { if (Forms::isLoaded<MainWindow>()) Forms::get<MainWindow>().ZOrder(0); };
   bar.Label3->onClick = [] { if (Forms::isLoaded<PrintWindow>()) Forms::get<PrintWindow>().ZOrder(0); };
 

@@ -1,0 +1,165 @@
+// The report window: loading, activation with and without a saved date order, printing and saving.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "common/message.h"
+#include "common/paths.h"
+#include "database/shared_database.h"
+#include "common/settings.h"
+#include "common/window_bar.h"
+#include "controls/form.h"
+#include "reports/directory_sort.h"
+#include "reports/print_window.h"
+#include "support/fixtures.h"
+#include "support/recorder.h"
+
+namespace vtn {
+namespace {
+
+class PrintWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::InstallDatabase(QStringLiteral("UK-Test.dat"),
+                          {test::Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("01/02/03"), QStringLiteral("Sa")),
+                           test::Draw(2, {11, 12, 13, 14, 15, 16}, 17, QStringLiteral("04/02/03"), QStringLiteral("Tu")),
+                           test::Draw(3, {21, 22, 23, 24, 25, 26}, 27, QStringLiteral("08/02/03"), QStringLiteral("Sa"))});
+    OpenDatabase(DataBasesPath(QStringLiteral("UK-Test.dat")));
+  }
+  void TearDown() override {
+    DirectorySort::driver() = nullptr;
+    DirectorySort::TxtsaveTag().clear();
+    test::UnloadAllWindows();
+  }
+};
+
+TEST_F(PrintWindowTest, LoadingShowsFirstAndLastDatesAndLeavesDrawOneCurrent) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  EXPECT_EQ(w.Label21->Caption(), QStringLiteral("01/02/03"));
+  EXPECT_EQ(w.Label22->Caption(), QStringLiteral("08/02/03"));
+  EXPECT_EQ(CurrentDraw.Date, QStringLiteral("01/02/03"));
+  EXPECT_EQ(w.Combo6->Text(), QStringLiteral("All"));
+  EXPECT_EQ(w.Combo6->ListCount(), 18);
+  EXPECT_EQ(w.Combo6->List(17), QStringLiteral("10"));
+  EXPECT_EQ(w.Combo9->Text(), QStringLiteral("All Days"));
+  EXPECT_EQ(w.Combo9->List(7), QStringLiteral("Friday"));
+  EXPECT_EQ(w.Command14->Caption(), QStringLiteral("Generate Report"));
+}
+
+TEST_F(PrintWindowTest, ActivationBeforeAnyDateOrderKeepsDesignCaptionAndChoice) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Show();
+  EXPECT_EQ(w.Caption(), QStringLiteral("VTNv3 Reports Window"));
+  EXPECT_FALSE(w.Option3->Value());
+  EXPECT_FALSE(w.Option5->Value());
+  EXPECT_EQ(UsOrUKdate(), QString());
+  EXPECT_EQ(w.Left(), 0);
+  EXPECT_EQ(w.Top(), 0);
+  EXPECT_TRUE(WindowBar::IsOpen(*WindowBar::instance().Label3));
+}
+
+TEST_F(PrintWindowTest, ActivationAfterADateOrderWasSavedFollowsTheDatabaseName) {
+  struct Case {
+    QString database;
+    bool dayFirst;
+  };
+  for (const Case& c : {Case{QStringLiteral("UK-Test.dat"), true}, Case{QStringLiteral("CA-Test.dat"), false}}) {
+    SCOPED_TRACE(c.database.toStdString());
+    SaveUsOrUKdate(true);
+    SaveDataBaseName(c.database);
+    PrintWindow& w = Forms::get<PrintWindow>();
+    w.Show();
+    EXPECT_EQ(w.Option5->Value(), c.dayFirst);
+    EXPECT_EQ(w.Option3->Value(), !c.dayFirst);
+    EXPECT_EQ(w.Caption(), QStringLiteral("Reports ") + c.database);
+    // The option's own click saves the order it selected.
+    EXPECT_EQ(UsOrUKdate(), c.dayFirst ? QStringLiteral("False") : QStringLiteral("True"));
+    test::UnloadAllWindows();
+  }
+}
+
+TEST_F(PrintWindowTest, DateOrderOptionsSaveTrueForMonthFirstAndFalseForDayFirst) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Option3->setValue(true);
+  EXPECT_EQ(UsOrUKdate(), QStringLiteral("True"));
+  w.Option5->setValue(true);
+  EXPECT_EQ(UsOrUKdate(), QStringLiteral("False"));
+}
+
+TEST_F(PrintWindowTest, UnloadClosesItsWindowBarButton) {
+  Forms::get<PrintWindow>().Show();
+  Forms::unload<PrintWindow>();
+  const Label& button = *WindowBar::instance().Label3;
+  EXPECT_EQ(button.BackColor(), 0xC0C0C0u);
+  EXPECT_FALSE(button.Enabled());
+}
+
+TEST_F(PrintWindowTest, PrintingWithoutAPrinterSaysSo) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Text1[1]->setText(QStringLiteral("a report"));
+  w.CmdPrint_Click();
+  ASSERT_EQ(test::recorder().messages.size(), 1u);
+  EXPECT_TRUE(test::recorder().lastText().contains(QStringLiteral("not printed")));
+  EXPECT_EQ(test::recorder().messages[0].title, QStringLiteral("VTNv3_8"));
+}
+
+TEST_F(PrintWindowTest, SaveProposesTheTagAndWritesTheReportWithCrLf) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Text1[1]->setText(QStringLiteral("line one\r\nline\ttwo"));
+  DirectorySort::TxtsaveTag() = QStringLiteral("FreqReport");
+  QString proposed;
+  DirectorySort::driver() = [&](DirectorySort& dialog) {
+    proposed = dialog.Txtsave->Text();
+    EXPECT_TRUE(dialog.SaveReport());
+  };
+  w.CmdSave_Click();
+  EXPECT_EQ(proposed, QStringLiteral("FreqReport"));
+  QFile file(DataBasesPath(QStringLiteral("FreqReport.rpt")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("line one\r\nline\ttwo\r\n"));
+  EXPECT_TRUE(test::recorder().messages.empty());
+}
+
+TEST_F(PrintWindowTest, SaveRefusesBadNamesAndKeepsAnExistingFileUnlessReplacementIsConfirmed) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Text1[1]->setText(QStringLiteral("new"));
+  const QString path = DataBasesPath(QStringLiteral("Old.rpt"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+  }
+  DirectorySort dialog(*w.Text1[1]);
+  for (const QString& bad : {QString(), QStringLiteral("a/b"), QStringLiteral("x:y")}) {
+    dialog.Txtsave->setText(bad);
+    EXPECT_FALSE(dialog.SaveReport()) << bad.toStdString();
+  }
+  EXPECT_EQ(test::recorder().messages.size(), 3u);
+  dialog.Txtsave->setText(QStringLiteral("Old"));
+  test::recorder().nextAnswer = vbNo;
+  EXPECT_FALSE(dialog.SaveReport());
+  QFile check(path);
+  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+  EXPECT_EQ(check.readAll(), QByteArray("old"));
+  check.close();
+  EXPECT_TRUE(dialog.SaveReport());  // the recorder answers Yes
+  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+  EXPECT_EQ(check.readAll(), QByteArray("new\r\n"));
+}
+
+TEST_F(PrintWindowTest, SaveIntoAnUnwritableFolderGivesAMessage) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Text1[1]->setText(QStringLiteral("text"));
+  setProgramFolder(test::scratchFolder() + QStringLiteral("/missing/nested"));
+  QFile blocker(test::scratchFolder() + QStringLiteral("/missing"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
+  blocker.close();
+  DirectorySort dialog(*w.Text1[1]);
+  dialog.Txtsave->setText(QStringLiteral("Report"));
+  EXPECT_FALSE(dialog.SaveReport());
+  ASSERT_EQ(test::recorder().messages.size(), 1u);
+  EXPECT_TRUE(test::recorder().lastText().contains(QStringLiteral("could not be saved")));
+}
+
+}  // namespace
+}  // namespace vtn
