@@ -18,17 +18,23 @@ QStringList ReadListItems(const QString& path) {
   const QString text = QString::fromLatin1(file.readAll());
   QString item;
   bool quoted = false;
-  bool any = false;  // the current item has begun
+  bool any = false;        // the current item has begun
+  bool hadQuotes = false;  // the current item was written in quotes
   auto finish = [&] {
+    // An item in quotes keeps its blanks; a bare item loses those around it, as the reader of
+    // comma-separated files always has.
+    if (!hadQuotes) item = item.trimmed();
     items << item;
     item.clear();
     any = false;
+    hadQuotes = false;
   };
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text.at(i);
     if (c == QLatin1Char('"')) {
       quoted = !quoted;
       any = true;
+      hadQuotes = true;
     } else if (!quoted && c == QLatin1Char(',')) {
       finish();
       any = true;  // a comma always opens another item, even at a line end

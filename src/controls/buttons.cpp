@@ -42,7 +42,15 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButt
 void OptionButton::setValue(bool on) {
   if (on == isChecked()) return;
   fromCode_ = true;
-  setChecked(on);
+  if (on) {
+    setChecked(true);
+  } else {
+    // Qt refuses to uncheck the checked button of an exclusive set; the program may leave none.
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
+  }
   fromCode_ = false;
   if (on && onClick) onClick();
 }

@@ -70,6 +70,12 @@ void ListBox::AddItem(const QString& text, int index) {
 void ListBox::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) return;
   fromCode_ = true;
+  // Removing the selected row leaves no row selected. Qt would move the selection to a
+  // neighbour without a click, and a later setListIndex to that row would then run none.
+  if (selectionModel()->currentIndex().row() == index) {
+    if (!multi_) selectionModel()->clearSelection();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  }
   rows_.removeRowAt(index);
   fromCode_ = false;
 }

@@ -45,6 +45,7 @@ class ListBox : public QListView, public Control {
   const QStringList& Rows() const { return rows_.rows(); }
   // Adds at the sorted place, or at the end of an unsorted list (or before `index` when given).
   void AddItem(const QString& text, int index = -1);
+  // Removing the selected row leaves no row selected (ListIndex -1); no click handling runs.
   void RemoveItem(int index);
   void Clear();
 

@@ -113,9 +113,12 @@ QString TextArea::Text() const {
 }
 
 void TextArea::setText(const QString& text) {
-  if (text == Text()) return;
+  // The box holds every line end as "\n": compare in that form, so that rewriting the same
+  // text with "\n" line ends runs nothing.
   QString plain = text;
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  if (plain == toPlainText()) return;
   writing_ = true;
   setPlainText(plain);
   writing_ = false;

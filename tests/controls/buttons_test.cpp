@@ -1,0 +1,63 @@
+// Combo boxes, option buttons and check boxes: click handling from code only on a real change.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "controls/buttons.h"
+
+namespace {
+
+TEST(ComboBox, RowChangeFromCodeClicksOnceAndTextWriteNever) {
+  vtn::ComboBox combo;
+  for (const char* item : {"Lotto", "Thunderball", "EuroMillions"}) combo.AddItem(item);
+  QStringList clicks;
+  combo.onClick = [&] { clicks << QString::number(combo.ListIndex()) + combo.Text(); };
+  combo.setListIndex(1);
+  combo.setListIndex(1);
+  combo.setText("Typed");
+  combo.setText("Lotto");
+  combo.setListIndex(2);
+  EXPECT_EQ(clicks, QStringList({"1Thunderball", "2EuroMillions"}));
+
+  clicks.clear();
+  EXPECT_EQ(combo.List(-1), "");
+  EXPECT_EQ(combo.List(3), "");
+  combo.Clear();
+  EXPECT_EQ(combo.ListIndex(), -1);
+  EXPECT_EQ(combo.ListCount(), 0);
+  EXPECT_TRUE(clicks.isEmpty());
+}
+
+TEST(OptionButton, SelectingFromCodeClicksOnceAndClearsTheOthers) {
+  QWidget frame;
+  vtn::OptionButton a("A", &frame), b("B", &frame), c("C", &frame);
+  QStringList clicks;
+  for (auto* option : {&a, &b, &c})
+    option->onClick = [&, option] { clicks << option->text() + (option->Value() ? "1" : "0"); };
+  a.setValue(true);
+  b.setValue(true);
+  b.setValue(true);
+  EXPECT_EQ(clicks, QStringList({"A1", "B1"}));
+  EXPECT_FALSE(a.Value());
+  EXPECT_TRUE(b.Value());
+
+  // Deselecting runs nothing, and leaves the group with no selected button.
+  clicks.clear();
+  b.setValue(false);
+  a.setValue(false);
+  EXPECT_FALSE(b.Value());
+  EXPECT_TRUE(clicks.isEmpty());
+  c.setValue(true);
+  EXPECT_EQ(clicks, QStringList({"C1"}));
+  EXPECT_FALSE(b.Value());
+}
+
+TEST(CheckBox, ValueChangeFromCodeClicksOnce) {
+  vtn::CheckBox box("Bonus");
+  QList<int> clicks;
+  box.onClick = [&] { clicks << box.Value(); };
+  for (int value : {1, 1, 0, 0, 1}) box.setValue(value);
+  EXPECT_EQ(clicks, QList<int>({1, 0, 1}));
+}
+
+}  // namespace
