@@ -30,7 +30,13 @@ std::array<QString, 6> lineFields(const QString& line) {
 std::array<double, 6> lineValues(const QString& line) {
   std::array<double, 6> values{};
   const auto fields = lineFields(line);
-  for (int i = 0; i < 6; ++i) values[i] = Val(fields[i]);
+  // Only a field of two digits holds a number. On a line with a place missing the later numbers
+  // stand one column off, and a piece such as " 1" of "12" must not pass for the number 1.
+  for (int i = 0; i < 6; ++i) {
+    const QString& f = fields[i];
+    const bool twoDigits = f.size() == 2 && f[0].isDigit() && f[1].isDigit();
+    values[i] = twoDigits ? Val(f) : 0.0;
+  }
   return values;
 }
 

@@ -4,11 +4,14 @@
 #include <QItemSelectionModel>
 
 #include "common/help.h"
+#include "common/numbers.h"
 #include "common/paths.h"
 #include "common/settings.h"
 #include "common/window_bar.h"
 #include "controls/events.h"
 #include "database/shared_database.h"
+#include "perm/perm_catalogue.h"
+#include "perm/perm_window.h"
 
 namespace vtn {
 namespace {
@@ -167,6 +170,11 @@ void MainWindow::FillFromListView() {
   TxtBall[6]->setText(draw.Bonus);
   TxtDay->setText(draw.Day);
   TxtDate->setText(draw.Date);
+  // While the perm window is open its win-check boxes follow the shown draw.
+  if (WindowBar::IsOpen(*WindowBar::instance().Label5) && Forms::isLoaded<FrmTxt>()) {
+    FrmTxt& perm = Forms::get<FrmTxt>();
+    for (size_t i = 0; i < 6; ++i) perm.Text1[i]->setText(draw.Balls[i]);
+  }
 }
 
 void MainWindow::cmdNext_Click() { SelectDraw(SelectedDraw() + 1); }
@@ -178,7 +186,39 @@ void MainWindow::lblbuttons_Click(int index) {
   else if (index == 1) stopScan_ = true;
 }
 
-void MainWindow::lblbuttons_MouseDown(int, int, int, int, int) {}
+void MainWindow::lblbuttons_MouseDown(int index, int, int, int, int) {
+  if (index == 2) PermWizard();
+}
+
+void MainWindow::PermWizard() {
+  // Each step runs the perm window's own handlers at once; the order is what it relies on.
+  FrmTxt& perm = Forms::get<FrmTxt>();
+  for (size_t i = 0; i < 6; ++i) perm.Text1[i]->setText(TxtBall[i]->Text());
+  for (size_t i = 0; i < 6; ++i) perm.TextChangeColors(*perm.Text1[i]);
+  perm.ListPerms->Clear();
+  perm.List1->Clear();
+  perm.Show();
+  perm.setTop(0);
+  const int rows = LstMostCommon->ListCount();
+  for (int i = 0; i < FrmTxt::kBoxCount; ++i) {
+    const QString ball = BallOfRow(LstMostCommon->List(rows - 1 - i));
+    perm.Label4[size_t(i)]->Tag = Val(ball) <= 9 ? QStringLiteral("0") + ball : ball;
+  }
+  for (QLatin1StringView row : perm::kFillModeRows) perm.List1->AddItem(row);
+  perm.ZOrder(0);
+  perm.List1->setListIndex(0);
+  perm.List2->setListIndex(0);
+  for (int ball = 1; ball <= kHighestBall; ++ball) {
+    const float count = ProgressBar1[size_t(ball)]->Value();
+    if (count > 0) perm.ListPerms->AddItem(CountBallRow(int(count), ball, true));
+  }
+  perm.DoQuickList();
+  // The perm window refreshes itself only on the first hand-over after it loads; a press while it
+  // is open would otherwise leave its hot, warm and cold lists empty. Rebuild them and apply the
+  // selected mode, as the statistics window's hand-over does.
+  perm.DoColorTemp();
+  perm.ListClick();
+}
 
 void MainWindow::CmdScan() {
   if (!lblbuttons[0]->Enabled()) return;  // a scan is running

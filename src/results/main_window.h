@@ -35,6 +35,8 @@ class MainWindow : public Form {
   void lblbuttons_Click(int index);
   void lblbuttons_MouseDown(int index, int button, int shift, int x, int y);
   void CmdScan();
+  // "Perm Wizard": hands the shown draw and the scan's ranking over to the perm window.
+  void PermWizard();
 
   // The selected row of the draws table (-1 for none); selecting a row shows its draw.
   int SelectedDraw() const;

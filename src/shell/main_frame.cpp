@@ -17,6 +17,7 @@
 #include "common/window_bar.h"
 #include "controls/form.h"
 #include "controls/twips.h"
+#include "perm/perm_window.h"
 #include "reports/print_window.h"
 #include "results/main_window.h"
 
@@ -62,6 +63,7 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
   addToolBar(Qt::BottomToolBarArea, barHolder);
   bar.Label1->onClick = [] { if (Forms::isLoaded<MainWindow>()) Forms::get<MainWindow>().ZOrder(0); };
   bar.Label3->onClick = [] { if (Forms::isLoaded<PrintWindow>()) Forms::get<PrintWindow>().ZOrder(0); };
+  bar.Label5->onClick = [] { if (Forms::isLoaded<FrmTxt>()) Forms::get<FrmTxt>().ZOrder(0); };
 
   buildMenus();
 }
@@ -143,6 +145,7 @@ void CheckUnloaded() {
   WindowBar& bar = WindowBar::instance();
   if (WindowBar::IsOpen(*bar.Label1)) Forms::unload<MainWindow>();
   if (WindowBar::IsOpen(*bar.Label3)) Forms::unload<PrintWindow>();
+  if (WindowBar::IsOpen(*bar.Label5)) Forms::unload<FrmTxt>();
 }
 
 void LoadDatabaseSettings() {

@@ -20,7 +20,9 @@ TEST(PermCheck, FieldsAtFixedColumnsEvenOnShortLines) {
   EXPECT_EQ(lineValues(QStringLiteral("01 05 12 20 33")), (Values{1, 5, 12, 20, 33, 0}));
   EXPECT_EQ(lineValues(QStringLiteral("01 05 12 20 33 ")), (Values{1, 5, 12, 20, 33, 0}));
   EXPECT_EQ(lineValues(QStringLiteral("01    12 20 33 41")), (Values{1, 0, 12, 20, 33, 41}));
-  EXPECT_EQ(lineValues(QStringLiteral("01 05 12 20 33 4")), (Values{1, 5, 12, 20, 33, 4}));
+  // Pieces of shifted numbers are no numbers.
+  EXPECT_EQ(lineValues(QStringLiteral("01 05 12 20 33 4")), (Values{1, 5, 12, 20, 33, 0}));
+  EXPECT_EQ(lineValues(QStringLiteral("01  12 20 33 41")), (Values{1, 0, 0, 0, 0, 0}));
   EXPECT_EQ(lineValues(QString()), (Values{}));
   EXPECT_EQ(lineFields(QStringLiteral("01 05"))[5], QString());
 }
@@ -44,6 +46,7 @@ TEST(PermCheck, MatchCount) {
       {"line missing its last number", "01 05 12 20 33 ", {1, 5, 12, 20, 33, 41}, 5},
       {"missing fields match nothing", "01 05", {1, 5, 0, 0, 0, 0}, 2},
       {"empty line", "", {1, 5, 12, 20, 33, 41}, 0},
+      {"shifted piece is not counted again", "01  12 20 33 41", {1, 0, 0, 0, 0, 0}, 1},
   };
   for (const auto& c : cases) EXPECT_EQ(matchCount(c.line, c.boxes), c.matches) << c.name;
 }
