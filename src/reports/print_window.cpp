@@ -45,7 +45,7 @@ PrintWindow::PrintWindow() : Form(kDesignCaption, 11400, 7300) {
   Text1[1]->setFont(fixed);
   Text1[1]->setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) * 8);
 
-  Label20 = new Label(QStringLiteral("Draws in this database, first and last:"), this);
+  Label20 = new Label(QStringLiteral("First and last draw:"), this);
   Label20->Move(7950, 120, 3300, 255);
   Label21 = new Label(QString(), this);
   Label21->Move(7950, 420, 1500, 255);

@@ -33,10 +33,9 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setGeometry(ToPixels(kDefaultLeft), ToPixels(kDefaultTop), ToPixels(kDefaultWidth), ToPixels(kDefaultHeight));
 
-  // Every child window lives in the client area; it shows when it loads, as the platform's
-  // child windows do, without taking the front from the window that has it.
+  // Every child window lives in the client area and shows when it loads, as child windows of
+  // a multiple-document window do.
   Forms::setHost([this](Form& form) {
-    QMdiSubWindow* previous = mdi_->activeSubWindow();
     QMdiSubWindow* sub = mdi_->addSubWindow(&form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
@@ -44,7 +43,6 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
     sub->resize(sub->sizeHint().expandedTo(form.size() + (sub->size() - sub->contentsRect().size())));
     sub->move(0, 0);
     sub->show();
-    if (previous && previous != sub) mdi_->setActiveSubWindow(previous);
   });
   connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
     if (sub) Forms::activated(qobject_cast<Form*>(sub->widget()));
@@ -71,15 +69,6 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
 frmMain::~frmMain() {
   Forms::setHost({});
   WindowBar::instance().setParent(nullptr);
-}
-
-template <class T>
-void frmMain::ShowChild() {
-  T& form = Forms::get<T>();
-  form.setLeft(0);
-  form.setTop(0);
-  form.Show();
-  form.ZOrder(0);
 }
 
 void frmMain::buildMenus() {

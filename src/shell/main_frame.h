@@ -3,12 +3,12 @@
 // the window bar.
 #include <QMainWindow>
 
+#include "controls/form.h"
+
 class QMdiArea;
 class QMenu;
 
 namespace vtn {
-
-class Form;
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -23,7 +23,12 @@ class frmMain : public QMainWindow {
 
   // Shows a child window at the top-left corner of the client area and brings it to the front.
   template <class T>
-  void ShowChild();
+  void ShowChild() {
+    T& form = Forms::get<T>();
+    form.setLeft(0);
+    form.setTop(0);
+    form.Show();
+  }
 
   // The database manager: closes the windows that CheckUnloaded names, makes the chosen file the
   // current database and reopens the results window on it.

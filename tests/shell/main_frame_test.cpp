@@ -110,5 +110,23 @@ TEST_F(MainFrameTest, WindowBarButtonBringsItsWindowToTheFront) {
   EXPECT_EQ(Forms::active(), &Forms::get<MainWindow>());
 }
 
+TEST_F(MainFrameTest, MenusShowAChildAtTheTopLeftCornerInFront) {
+  frmMain& main = start();
+  Forms::get<MainWindow>().frameWidget()->move(40, 30);
+  const QList<QAction*> actions = main.findChildren<QAction*>();
+  auto trigger = [&](const QString& text) {
+    for (QAction* a : actions)
+      if (a->text() == text) return a->trigger();
+    ADD_FAILURE() << text.toStdString();
+  };
+  trigger(QStringLiteral("Re&ports Window"));
+  ASSERT_TRUE(Forms::isLoaded<PrintWindow>());
+  EXPECT_EQ(main.mdiArea()->activeSubWindow()->widget(), &Forms::get<PrintWindow>());
+  EXPECT_EQ(Forms::get<PrintWindow>().frameWidget()->pos(), QPoint(0, 0));
+  trigger(QStringLiteral("&Results Window"));
+  EXPECT_EQ(main.mdiArea()->activeSubWindow()->widget(), &Forms::get<MainWindow>());
+  EXPECT_EQ(Forms::get<MainWindow>().frameWidget()->pos(), QPoint(0, 0));
+}
+
 }  // namespace
 }  // namespace vtn
