@@ -212,12 +212,16 @@ void MainWindow::PermWizard() {
     const float count = ProgressBar1[size_t(ball)]->Value();
     if (count > 0) perm.ListPerms->AddItem(CountBallRow(int(count), ball, true));
   }
+  const bool refreshes = !FrmTxt::FirstRefreshDone;
   perm.DoQuickList();
   // The perm window refreshes itself only on the first hand-over after it loads; a press while it
-  // is open would otherwise leave its hot, warm and cold lists empty. Rebuild them and apply the
-  // selected mode, as the statistics window's hand-over does.
-  perm.DoColorTemp();
-  perm.ListClick();
+  // is open would otherwise leave its hot, warm and cold lists empty. Do what that refresh does:
+  // rebuild the lists, apply the selected mode and mark the shown draw's numbers.
+  if (!refreshes) {
+    perm.DoColorTemp();
+    perm.ListClick();
+    for (size_t i = 0; i < 6; ++i) perm.TextChangeColors(*perm.Text1[i]);
+  }
 }
 
 void MainWindow::CmdScan() {

@@ -50,6 +50,27 @@ class PermHandOverTest : public ::testing::Test {
     return balls;
   }
 
+  // The balls marked in the hot, warm and cold lists.
+  static QStringList markedBalls(const FrmTxt& perm) {
+    QStringList balls;
+    for (const ListBox* band : {perm.LstHot, perm.LstWarm, perm.LstCold})
+      for (int i = 0; i < band->ListCount(); ++i)
+        if (band->Selected(i)) balls << band->List(i).mid(4, 2);
+    balls.sort();
+    return balls;
+  }
+  // The shown draw's balls that stand in one of the perm window's band lists.
+  static QStringList drawBalls(const MainWindow& results, const FrmTxt& perm) {
+    QStringList inBands;
+    for (const ListBox* band : {perm.LstHot, perm.LstWarm, perm.LstCold})
+      for (const QString& row : band->Rows()) inBands << row.mid(4, 2);
+    QStringList balls;
+    for (size_t i = 0; i < 6; ++i)
+      if (inBands.contains(results.TxtBall[i]->Text())) balls << results.TxtBall[i]->Text();
+    balls.sort();
+    return balls;
+  }
+
   static QStringList boxTexts(const FrmTxt& perm) {
     QStringList texts;
     for (const TextBox* box : perm.TXTActiveNumbers) texts << box->Text();
@@ -70,6 +91,8 @@ TEST_F(PermHandOverTest, FirstHandOverAfterStartAppliesModeOneToTheHandedOverNum
   EXPECT_EQ(perm.LstHot->ListCount() + perm.LstWarm->ListCount() + perm.LstCold->ListCount(), 58);
   EXPECT_EQ(boxTexts(perm), hottestFifteen());
   for (size_t i = 0; i < 6; ++i) EXPECT_EQ(perm.Text1[i]->Text(), results.TxtBall[i]->Text());
+  EXPECT_EQ(markedBalls(perm), drawBalls(results, perm));
+  EXPECT_GE(markedBalls(perm).size(), 4);
   // The ranking tags: the last fifteen rows of the most-common list, two-digit balls.
   const int rows = results.LstMostCommon->ListCount();
   EXPECT_EQ(perm.Label4[0]->Tag, BallText(int(Val(BallOfRow(results.LstMostCommon->List(rows - 1))))));
@@ -109,6 +132,8 @@ TEST_F(PermHandOverTest, SecondHandOverWhileOpenAndOneAfterACloseBothFillTheBoxe
   // The band lists show the handed-over ranking again, not the empty lists of a rebuild made
   // while the ranking was being replaced.
   EXPECT_EQ(first->LstHot->ListCount() + first->LstWarm->ListCount() + first->LstCold->ListCount(), 58);
+  EXPECT_EQ(markedBalls(*first), drawBalls(results, *first));
+  EXPECT_GE(markedBalls(*first).size(), 4);
 
   // After a close: a new window in its design state; the hand-over's refresh fills it.
   Forms::unload<FrmTxt>();
