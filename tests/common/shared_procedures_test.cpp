@@ -11,22 +11,13 @@
 #include "controls/list_box.h"
 #include "controls/text_box.h"
 #include "controls/typing.h"
+#include "support/fixtures.h"
 #include "support/recorder.h"
 
 namespace {
 
-QString scratchFile(const QString& name, const QByteArray& content) {
-  const QString path = vtn::test::scratchFolder() + '/' + name;
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(content);
-  return path;
-}
-
-QByteArray contentOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
+using vtn::test::FileBytes;
+QString scratchFile(const QString& name, const QByteArray& content) { return vtn::test::WriteScratchFile(name, content); }
 
 TEST(SharedProcedures, ListFilesSplitAtCommasAndLineEndsWithoutQuotes) {
   const struct { QByteArray content; QStringList items; } cases[] = {
@@ -52,7 +43,7 @@ TEST(SharedProcedures, SaveTextReplacesTheFileAndFailsCleanly) {
   vtn::TextArea area;
   area.setText("Line 1\r\nLine 2");
   EXPECT_TRUE(vtn::SaveTextToFile(path, area));
-  EXPECT_EQ(contentOf(path), "Line 1\r\nLine 2\r\n");
+  EXPECT_EQ(FileBytes(path), "Line 1\r\nLine 2\r\n");
 
   const QString folder = vtn::test::scratchFolder() + "/DataBases";
   const QString noFolder = vtn::test::scratchFolder() + "/no such folder/report.txt";

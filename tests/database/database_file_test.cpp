@@ -8,6 +8,7 @@
 #include "common/message.h"
 #include "database/database_file.h"
 #include "database/shared_database.h"
+#include "support/fixtures.h"
 #include "support/recorder.h"
 
 namespace vtn {
@@ -35,18 +36,8 @@ QByteArray sampleDatabase(int draws) {
   return bytes;
 }
 
-QString writeFile(const QString& name, const QByteArray& bytes) {
-  const QString path = test::scratchFolder() + QLatin1Char('/') + name;
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  return path;
-}
-
-QByteArray fileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+QString writeFile(const QString& name, const QByteArray& bytes) { return test::WriteScratchFile(name, bytes); }
+using test::FileBytes;
 
 class DatabaseTest : public ::testing::Test {
  protected:
@@ -149,7 +140,7 @@ TEST_F(DatabaseTest, DamagedFilesKeepTheirCompleteRecordsAndAreNeverWritten) {
       EXPECT_EQ(test::recorder().messages.size(), 2u);
     }
     CloseDatabase();
-    EXPECT_EQ(fileBytes(path), c.bytes.isNull() ? QByteArray("<missing>") : c.bytes);
+    EXPECT_EQ(FileBytes(path), c.bytes.isNull() ? QByteArray("<missing>") : c.bytes);
   }
 }
 
@@ -174,7 +165,7 @@ TEST_F(DatabaseTest, AppendedDrawsAreIndexedAndReadBackAfterReopening) {
   EXPECT_EQ(CurrentDrawNumber, 2) << "a read by position leaves the walk's own count alone";
   EXPECT_FALSE(ReadRecordAt(0));
   EXPECT_FALSE(ReadRecordAt(DrawPositionIndex[3] + 44));
-  EXPECT_EQ(fileBytes(path), encoded(sampleDraw(1)) + encoded(longDate) + encoded(sampleDraw(3)));
+  EXPECT_EQ(FileBytes(path), encoded(sampleDraw(1)) + encoded(longDate) + encoded(sampleDraw(3)));
   EXPECT_TRUE(test::recorder().messages.empty());
 
   // Opening another database closes this one: nothing of it can be read any more.
@@ -195,7 +186,7 @@ TEST_F(DatabaseTest, AFullDatabaseRefusesTheNextDraw) {
   ASSERT_EQ(test::recorder().messages.size(), 1u);
   EXPECT_TRUE(test::recorder().lastText().contains(QStringLiteral("\"Full.dat\" already holds 32767 draws")));
   CloseDatabase();
-  EXPECT_EQ(fileBytes(path), full);
+  EXPECT_EQ(FileBytes(path), full);
   EXPECT_FALSE(AppendDraw(sampleDraw(1))) << "nothing open";
 }
 
@@ -211,13 +202,13 @@ TEST_F(DatabaseTest, FileFunctionsAppendAndReplaceWholeRecords) {
   EXPECT_EQ(draw, sampleDraw(2));
 
   // A rewrite that cannot be done leaves the old file whole.
-  const QByteArray before = fileBytes(path);
+  const QByteArray before = FileBytes(path);
   QString error;
   EXPECT_FALSE(WriteDatabaseFile(path, std::vector<DrawRecord>(kMaxDraws + 1, sampleDraw(1)), &error));
   EXPECT_TRUE(error.contains(QStringLiteral("32767")));
-  EXPECT_EQ(fileBytes(path), before);
+  EXPECT_EQ(FileBytes(path), before);
   ASSERT_TRUE(WriteDatabaseFile(path, {sampleDraw(3)}));
-  EXPECT_EQ(fileBytes(path), encoded(sampleDraw(3)));
+  EXPECT_EQ(FileBytes(path), encoded(sampleDraw(3)));
 }
 
 }  // namespace

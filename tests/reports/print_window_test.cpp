@@ -1,8 +1,6 @@
 // The report window: loading, activation with and without a saved date order, printing and saving.
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "common/message.h"
 #include "common/paths.h"
 #include "database/shared_database.h"
@@ -114,21 +112,14 @@ TEST_F(PrintWindowTest, SaveProposesTheTagAndWritesTheReportWithCrLf) {
   };
   w.CmdSave_Click();
   EXPECT_EQ(proposed, QStringLiteral("FreqReport"));
-  QFile file(DataBasesPath(QStringLiteral("FreqReport.rpt")));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), QByteArray("line one\r\nline\ttwo\r\n"));
+  EXPECT_EQ(test::FileBytes(DataBasesPath(QStringLiteral("FreqReport.rpt"))), QByteArray("line one\r\nline\ttwo\r\n"));
   EXPECT_TRUE(test::recorder().messages.empty());
 }
 
 TEST_F(PrintWindowTest, SaveRefusesBadNamesAndKeepsAnExistingFileUnlessReplacementIsConfirmed) {
   PrintWindow& w = Forms::get<PrintWindow>();
   w.Text1[1]->setText(QStringLiteral("new"));
-  const QString path = DataBasesPath(QStringLiteral("Old.rpt"));
-  {
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-  }
+  const QString path = test::WriteScratchFile(QStringLiteral("DataBases/Old.rpt"), "old");
   DirectorySort dialog(*w.Text1[1]);
   for (const QString& bad : {QString(), QStringLiteral("a/b"), QStringLiteral("x:y")}) {
     dialog.Txtsave->setText(bad);
@@ -138,22 +129,16 @@ TEST_F(PrintWindowTest, SaveRefusesBadNamesAndKeepsAnExistingFileUnlessReplaceme
   dialog.Txtsave->setText(QStringLiteral("Old"));
   test::recorder().nextAnswer = vbNo;
   EXPECT_FALSE(dialog.SaveReport());
-  QFile check(path);
-  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-  EXPECT_EQ(check.readAll(), QByteArray("old"));
-  check.close();
+  EXPECT_EQ(test::FileBytes(path), QByteArray("old"));
   EXPECT_TRUE(dialog.SaveReport());  // the recorder answers Yes
-  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-  EXPECT_EQ(check.readAll(), QByteArray("new\r\n"));
+  EXPECT_EQ(test::FileBytes(path), QByteArray("new\r\n"));
 }
 
 TEST_F(PrintWindowTest, SaveIntoAnUnwritableFolderGivesAMessage) {
   PrintWindow& w = Forms::get<PrintWindow>();
   w.Text1[1]->setText(QStringLiteral("text"));
   setProgramFolder(test::scratchFolder() + QStringLiteral("/missing/nested"));
-  QFile blocker(test::scratchFolder() + QStringLiteral("/missing"));
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
-  blocker.close();
+  test::WriteScratchFile(QStringLiteral("missing"), "a file where the folder should be");
   DirectorySort dialog(*w.Text1[1]);
   dialog.Txtsave->setText(QStringLiteral("Report"));
   EXPECT_FALSE(dialog.SaveReport());

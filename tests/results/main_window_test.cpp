@@ -1,8 +1,6 @@
 // The results window: loading the current database, the shown draw, the scan and damaged files.
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "common/help.h"
 #include "common/paths.h"
 #include "common/settings.h"
@@ -113,24 +111,13 @@ TEST_F(MainWindowTest, MissingOrDamagedDatabaseGivesOneMessageAndAWorkingWindow)
     QByteArray bytes;  // empty: no file at all
     int readable;
   };
-  QByteArray one;
-  {
-    test::InstallDatabase(QStringLiteral("UK-Good.dat"), smallDatabase());
-    QFile f(DataBasesPath(QStringLiteral("UK-Good.dat")));
-    f.open(QIODevice::ReadOnly);
-    one = f.readAll();
-    CloseDatabase();
-  }
+  const QByteArray one = test::FileBytes(test::InstallDatabase(QStringLiteral("UK-Good.dat"), smallDatabase()));
   const QByteArray truncated = one.left(one.size() - 3);
   for (const Case& c : {Case{"UK-Missing.dat", QByteArray(), 0}, Case{"UK-Cut.dat", truncated, 2}}) {
     SCOPED_TRACE(c.name);
     test::recorder().clear();
     const QString name = QString::fromLatin1(c.name);
-    if (!c.bytes.isEmpty()) {
-      QFile f(DataBasesPath(name));
-      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-      f.write(c.bytes);
-    }
+    if (!c.bytes.isEmpty()) test::WriteScratchFile(QStringLiteral("DataBases/") + name, c.bytes);
     SaveDataBaseName(name);
     MainWindow& w = Forms::get<MainWindow>();
     ASSERT_EQ(test::recorder().messages.size(), 1u);
@@ -141,9 +128,7 @@ TEST_F(MainWindowTest, MissingOrDamagedDatabaseGivesOneMessageAndAWorkingWindow)
     w.cmdBack_Click();
     EXPECT_EQ(test::recorder().messages.size(), 1u);
     if (!c.bytes.isEmpty()) {
-      QFile f(DataBasesPath(name));
-      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-      EXPECT_EQ(f.readAll(), c.bytes);  // never written to
+      EXPECT_EQ(test::FileBytes(DataBasesPath(name)), c.bytes);  // never written to
     }
     test::UnloadAllWindows();
   }

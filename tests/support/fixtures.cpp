@@ -9,6 +9,7 @@
 #include "controls/form.h"
 #include "database/database_file.h"
 #include "database/shared_database.h"
+#include "support/recorder.h"
 
 namespace vtn::test {
 
@@ -38,6 +39,18 @@ QString InstallBundledDatabase(const QString& fileName) {
   QFile::copy(QStringLiteral(VTN_BUNDLED_DB_DIR "/") + fileName, path);
   SaveDataBaseName(fileName);
   return path;
+}
+
+QString WriteScratchFile(const QString& name, const QByteArray& bytes) {
+  const QString path = scratchFolder() + QLatin1Char('/') + name;
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  return path;
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void UnloadAllWindows() {
