@@ -1,6 +1,10 @@
 #include "controls/form.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QThread>
+#include <vector>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -20,6 +24,29 @@ Forms::Host& host() {
 Form*& activeForm() {
   static Form* f = nullptr;
   return f;
+}
+
+// Unloaded windows wait here until the program is idle in its main event loop. A window can be
+// closed while one of its own handlers still runs below a DoEvents (a scan, a fill), and a
+// deferred delete would be carried out by the next DoEvents of that very handler.
+std::vector<QPointer<QWidget>>& graveyard() {
+  static std::vector<QPointer<QWidget>> frames;
+  return frames;
+}
+
+void buryLater(QWidget* frame) {
+  if (QThread::currentThread()->loopLevel() == 0) {
+    frame->deleteLater();  // no event loop runs (tests): whoever runs one deletes it
+    return;
+  }
+  graveyard().emplace_back(frame);
+  static bool hooked = false;
+  if (hooked) return;
+  hooked = true;
+  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, qApp, [] {
+    // Idle in the main loop itself, not in a dialog's loop above some handler.
+    if (QThread::currentThread()->loopLevel() <= 1) Forms::purge();
+  });
 }
 }  // namespace
 
@@ -82,7 +109,8 @@ void Form::Unload() {
   if (activeForm() == this) activeForm() = nullptr;
   QWidget* frame = frameWidget();
   frame->hide();
-  frame->deleteLater();
+  if (sub_ && sub_->mdiArea()) sub_->mdiArea()->activateNextSubWindow();
+  buryLater(frame);
 }
 
 void Form::setMousePointer(Pointer pointer) {
@@ -111,6 +139,12 @@ void Forms::activated(Form* form) {
 }
 
 Form* Forms::active() { return activeForm(); }
+
+void Forms::purge() {
+  std::vector<QPointer<QWidget>> frames;
+  frames.swap(graveyard());
+  for (const QPointer<QWidget>& frame : frames) delete frame.data();
+}
 
 void Forms::unloadAll() {
   while (!registry().empty()) registry().begin()->second->Unload();

@@ -92,6 +92,9 @@ class Forms {
   static Form* active();
 
   static void unloadAll();
+  // Deletes the windows that were unloaded while the main event loop was busy; the main loop
+  // does this itself whenever it is idle.
+  static void purge();
 
  private:
   static Form* find(std::type_index type);

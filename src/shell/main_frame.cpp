@@ -37,7 +37,8 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
   // a multiple-document window do.
   Forms::setHost([this](Form& form) {
     QMdiSubWindow* sub = mdi_->addSubWindow(&form);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Closing unloads the window, and the registry deletes it once nothing of it runs.
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowIcon(windowIcon());
     form.setSubWindow(sub);
     sub->resize(sub->sizeHint().expandedTo(form.size() + (sub->size() - sub->contentsRect().size())));

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 
 #include "controls/events.h"
 #include "controls/form.h"
@@ -82,4 +85,28 @@ TEST_F(Forms, ActivateRunsOnlyWhenTheActiveWindowChanges) {
   EXPECT_EQ(FormA::counts.activates, 3);
 }
 
+}  // namespace
+
+namespace {
+using FormC = ProbeForm<3>;
+
+// A window closed while its own handler still runs (a scan letting events run) must stay alive
+// until that handler is done; only the idle main loop deletes it.
+TEST_F(Forms, AWindowClosedInsideItsOwnHandlerLivesUntilTheLoopIsIdle) {
+  QEventLoop loop;
+  QPointer<FormC> form;
+  bool aliveAfterDoEvents = false;
+  QTimer::singleShot(0, &loop, [&] {
+    form = &vtn::Forms::get<FormC>();
+    form->Unload();
+    vtn::DoEvents();
+    vtn::DoEvents();
+    aliveAfterDoEvents = !form.isNull();
+    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+  });
+  loop.exec();
+  EXPECT_TRUE(aliveAfterDoEvents);
+  EXPECT_TRUE(form.isNull());
+  EXPECT_FALSE(vtn::Forms::isLoaded<FormC>());
+}
 }  // namespace
