@@ -3,11 +3,11 @@
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QThread>
-#include <vector>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QThread>
+#include <vector>
 
 #include "controls/twips.h"
 

@@ -25,6 +25,18 @@ namespace vtn {
 namespace {
 const QString kSettings = QStringLiteral("Settings");
 constexpr int kDefaultLeft = 1000, kDefaultTop = 1000, kDefaultWidth = 12000, kDefaultHeight = 8200;
+
+// A window-bar click: an open window comes to the front; a closed one stays closed.
+template <class T>
+void bringToFront() {
+  if (Forms::isLoaded<T>()) Forms::get<T>().ZOrder(0);
+}
+
+// A window whose window-bar button is open is unloaded.
+template <class T>
+void unloadIfOpen(const Label& button) {
+  if (WindowBar::IsOpen(button)) Forms::unload<T>();
+}
 }  // namespace
 
 frmMain::frmMain() : mdi_(new QMdiArea(this)) {
@@ -60,9 +72,9 @@ frmMain::frmMain() : mdi_(new QMdiArea(this)) {
   holderLayout->addWidget(&bar);
   barHolder->addWidget(holder);
   addToolBar(Qt::BottomToolBarArea, barHolder);
-  bar.Label1->onClick = [] { if (Forms::isLoaded<MainWindow>()) Forms::get<MainWindow>().ZOrder(0); };
-  bar.Label3->onClick = [] { if (Forms::isLoaded<PrintWindow>()) Forms::get<PrintWindow>().ZOrder(0); };
-  bar.Label5->onClick = [] { if (Forms::isLoaded<FrmTxt>()) Forms::get<FrmTxt>().ZOrder(0); };
+  bar.Label1->onClick = bringToFront<MainWindow>;
+  bar.Label3->onClick = bringToFront<PrintWindow>;
+  bar.Label5->onClick = bringToFront<FrmTxt>;
 
   buildMenus();
 }
@@ -133,9 +145,9 @@ void frmMain::LoadDatabase(const QString& fileName) {
 
 void CheckUnloaded() {
   WindowBar& bar = WindowBar::instance();
-  if (WindowBar::IsOpen(*bar.Label1)) Forms::unload<MainWindow>();
-  if (WindowBar::IsOpen(*bar.Label3)) Forms::unload<PrintWindow>();
-  if (WindowBar::IsOpen(*bar.Label5)) Forms::unload<FrmTxt>();
+  unloadIfOpen<MainWindow>(*bar.Label1);
+  unloadIfOpen<PrintWindow>(*bar.Label3);
+  unloadIfOpen<FrmTxt>(*bar.Label5);
 }
 
 void LoadDatabaseSettings() {
