@@ -33,4 +33,4 @@ BENCHMARK(BM_ReadEveryUkDraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+

@@ -7,29 +7,55 @@ namespace vtn {
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Control(this) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
-  connect(this, &QComboBox::activated, this, [this] {
-    if (!fromCode_ && onClick) onClick();
+  // A user's typing that leaves the selected row's text drops the selection.
+  connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!fromCode_ && text != List(listIndex_)) listIndex_ = -1;
+  });
+  // A user's pick in the drop-down selects the row and runs the click handling, also when the
+  // row was already selected.
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    if (fromCode_) return;
+    listIndex_ = (index >= 0 && index < count()) ? index : -1;
+    if (onClick) onClick();
   });
 }
 
-void ComboBox::Clear() {
-  fromCode_ = true;
-  clear();
-  fromCode_ = false;
-}
-
-void ComboBox::setText(const QString& text) {
+void ComboBox::writeEditText(const QString& text) {
   fromCode_ = true;
   setEditText(text);
   fromCode_ = false;
 }
 
+void ComboBox::AddItem(const QString& text) {
+  const QString shown = currentText();
+  fromCode_ = true;
+  addItem(text);
+  setEditText(shown);
+  fromCode_ = false;
+}
+
+void ComboBox::Clear() {
+  fromCode_ = true;
+  clear();  // the edit text goes with the rows
+  fromCode_ = false;
+  listIndex_ = -1;
+}
+
+void ComboBox::setText(const QString& text) {
+  if (text != List(listIndex_)) listIndex_ = -1;
+  writeEditText(text);
+}
+
 void ComboBox::setListIndex(int index) {
   if (index < -1 || index >= count()) index = -1;
-  if (index == currentIndex()) return;
-  fromCode_ = true;
-  setCurrentIndex(index);
-  fromCode_ = false;
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  if (index >= 0) {
+    fromCode_ = true;
+    setCurrentIndex(index);
+    fromCode_ = false;
+    writeEditText(itemText(index));
+  }
   if (onClick) onClick();
 }
 

@@ -16,23 +16,31 @@ class ComboBox : public QComboBox, public Control {
  public:
   explicit ComboBox(QWidget* parent = nullptr);
 
-  void AddItem(const QString& text) { addItem(text); }
+  // Adding a row keeps the edit text and selects nothing.
+  void AddItem(const QString& text);
   int ListCount() const { return count(); }
   QString List(int index) const { return (index >= 0 && index < count()) ? itemText(index) : QString(); }
+  // Removes every row and the edit text; no row is selected afterwards.
   void Clear();
 
-  // The edit text. Writing it runs no click handling.
+  // The edit text. Writing it runs no click handling; a text other than the selected row's
+  // leaves no row selected, so a later selection of any row runs the click handling.
   QString Text() const { return currentText(); }
   void setText(const QString& text);
 
-  // Changing the selected row from code runs the click handling; an unchanged row runs nothing.
-  int ListIndex() const { return currentIndex(); }
+  // The selected row, kept by the combo itself (Qt's current index follows the first row
+  // added). Changing it from code shows the row's text and runs the click handling; an
+  // unchanged row runs nothing.
+  int ListIndex() const { return listIndex_; }
   void setListIndex(int index);
 
   std::function<void()> onClick;
 
  private:
+  void writeEditText(const QString& text);
+
   bool fromCode_ = false;
+  int listIndex_ = -1;
 };
 
 class OptionButton : public QRadioButton, public Control {

@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -58,6 +59,7 @@ Form::Form(const QString& caption, int widthTwips, int heightTwips)
 }
 
 Form::~Form() {
+  setMousePointer(Pointer::Default);
   if (activeForm() == this) activeForm() = nullptr;
   Forms::remove(this);
 }
@@ -114,8 +116,13 @@ void Form::Unload() {
 }
 
 void Form::setMousePointer(Pointer pointer) {
-  if (pointer == Pointer::Hourglass) setCursor(Qt::WaitCursor);
-  else unsetCursor();
+  // The hourglass covers the whole program while a run works, label buttons (which have a
+  // pointing hand of their own) included, so it is an application-wide override.
+  const bool on = pointer == Pointer::Hourglass;
+  if (on == hourglass_) return;
+  hourglass_ = on;
+  if (on) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  else QGuiApplication::restoreOverrideCursor();
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -41,7 +41,10 @@ class Form : public QWidget {
   void Unload();
 
   enum class Pointer { Default, Hourglass };
+  // The hourglass shows over the whole program until this window sets the default again (or
+  // is destroyed).
   void setMousePointer(Pointer pointer);
+  Pointer MousePointer() const { return hourglass_ ? Pointer::Hourglass : Pointer::Default; }
 
   // The frame that holds the window: its sub-window in the main window, or itself.
   QWidget* frameWidget() const;
@@ -61,6 +64,7 @@ class Form : public QWidget {
   int left_ = 0;
   int top_ = 0;
   bool unloading_ = false;
+  bool hourglass_ = false;
   friend class Forms;
 };
 

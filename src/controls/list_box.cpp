@@ -10,6 +10,27 @@
 
 namespace vtn {
 
+namespace {
+// The count at the start of a row, up to its first blank; false when the row has none.
+bool leadingCount(const QString& row, qsizetype& blank, long long& count) {
+  count = 0;
+  blank = 0;
+  while (blank < row.size() && row.at(blank).isDigit() && row.at(blank).unicode() < 128) {
+    if (count < (1LL << 40)) count = count * 10 + (row.at(blank).unicode() - '0');
+    ++blank;
+  }
+  return blank > 0 && (blank == row.size() || row.at(blank) == QLatin1Char(' '));
+}
+}  // namespace
+
+bool CountBallLess(const QString& a, const QString& b) {
+  qsizetype aBlank, bBlank;
+  long long aCount, bCount;
+  if (!leadingCount(a, aBlank, aCount) || !leadingCount(b, bBlank, bCount)) return a < b;
+  if (aCount != bCount) return aCount < bCount;
+  return QStringView(a).mid(aBlank) < QStringView(b).mid(bBlank);
+}
+
 int ListRows::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
 
 QVariant ListRows::data(const QModelIndex& index, int role) const {
@@ -60,7 +81,11 @@ QString ListBox::List(int index) const {
 void ListBox::AddItem(const QString& text, int index) {
   const QStringList& rows = rows_.rows();
   int at = int(rows.size());
-  if (sorted_) at = int(std::upper_bound(rows.begin(), rows.end(), text) - rows.begin());
+  if (sorted_ && countBallOrder_) {
+    at = int(std::upper_bound(rows.begin(), rows.end(), text, CountBallLess) - rows.begin());
+  } else if (sorted_) {
+    at = int(std::upper_bound(rows.begin(), rows.end(), text) - rows.begin());
+  }
   else if (index >= 0 && index < rows.size()) at = index;
   fromCode_ = true;
   rows_.insertRow(at, text);
@@ -132,8 +157,20 @@ QMimeData* ListBox::StartDragData() {
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
+  const int before = ListIndex();
+  const bool wasSelected = before >= 0 && Selected(before);
   QListView::mousePressEvent(event);
   pressPos_ = event->position().toPoint();
+  // A click on the row that is already selected runs the click handling as a pick does; Qt
+  // reports no selection change for it.
+  if (!multi_ && event->button() == Qt::LeftButton && wasSelected && before == ListIndex() &&
+      QListView::indexAt(pressPos_).row() == before && onClick) {
+    onClick();
+  }
+  if (onMouseDown) {
+    onMouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), ToTwips(pressPos_.x()),
+                ToTwips(pressPos_.y()));
+  }
   dragArmed_ = onStartDrag && event->button() == Qt::LeftButton && QListView::indexAt(pressPos_).isValid();
 }
 
@@ -151,6 +188,15 @@ void ListBox::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   QListView::mouseMoveEvent(event);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+  QListView::mouseReleaseEvent(event);
+  dragArmed_ = false;
+  if (onMouseUp) {
+    const QPoint p = event->position().toPoint();
+    onMouseUp(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), ToTwips(p.x()), ToTwips(p.y()));
+  }
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -14,6 +14,9 @@ class QMimeData;
 
 namespace vtn {
 
+// The order of a count-ball list: true when row a comes before row b.
+bool CountBallLess(const QString& a, const QString& b);
+
 class ListRows : public QAbstractListModel {
   Q_OBJECT
  public:
@@ -37,6 +40,11 @@ class ListBox : public QListView, public Control {
   explicit ListBox(bool sorted = false, QWidget* parent = nullptr);
 
   bool Sorted() const { return sorted_; }
+  // A sorted list of count-ball rows ("012 07") orders by the count before the first blank as a
+  // number, then by the rest of the row as text: plain text order while counts have three
+  // digits, and still by count once they reach 1000.
+  void setCountBallOrder(bool on) { countBallOrder_ = on; }
+  bool CountBallOrder() const { return countBallOrder_; }
   bool MultiSelect() const { return multi_; }
   void setMultiSelect(bool on);
 
@@ -65,6 +73,9 @@ class ListBox : public QListView, public Control {
   std::function<void()> onClick;
   std::function<void()> onDblClick;
   MouseHandler onMouseMove;
+  // A press runs after it has moved the selection (and after its click handling).
+  MouseHandler onMouseDown;
+  MouseHandler onMouseUp;
   // Set to make the list a drag source: fills the drag data from the current row.
   std::function<void(QMimeData& data)> onStartDrag;
   // The data a drag from this list carries now (the caller owns it); null when it is no source.
@@ -73,6 +84,7 @@ class ListBox : public QListView, public Control {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
@@ -81,6 +93,7 @@ class ListBox : public QListView, public Control {
   ListRows rows_;
   bool sorted_;
   bool multi_ = false;
+  bool countBallOrder_ = false;
   bool fromCode_ = false;
   QPoint pressPos_;
   bool dragArmed_ = false;

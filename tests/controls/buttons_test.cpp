@@ -28,6 +28,47 @@ TEST(ComboBox, RowChangeFromCodeClicksOnceAndTextWriteNever) {
   EXPECT_TRUE(clicks.isEmpty());
 }
 
+TEST(ComboBox, KeepsItsOwnRowSoAFreshListClicksOnRowZero) {
+  vtn::ComboBox combo;
+  combo.setText("All");
+  QStringList clicks;
+  combo.onClick = [&] { clicks << QString::number(combo.ListIndex()) + combo.Text(); };
+  // Filling keeps the text and selects nothing, so selecting row 0 is a change and clicks.
+  combo.AddItem("All");
+  combo.AddItem("97");
+  EXPECT_EQ(combo.ListIndex(), -1);
+  EXPECT_EQ(combo.Text(), "All");
+  combo.setListIndex(0);
+  // A text written from code leaves the row; selecting that row again clicks and shows it.
+  combo.setText("05");
+  EXPECT_EQ(combo.ListIndex(), -1);
+  combo.setListIndex(0);
+  // Writing the selected row's own text keeps the row.
+  combo.setText("All");
+  combo.setListIndex(0);
+  EXPECT_EQ(clicks, QStringList({"0All", "0All"}));
+
+  // Clearing and refilling: row 0 clicks again.
+  combo.Clear();
+  EXPECT_EQ(combo.Text(), "");
+  combo.AddItem("All");
+  combo.setListIndex(0);
+  EXPECT_EQ(clicks.size(), 3);
+}
+
+// A user's pick of a row runs the click, also a pick of the selected row.
+TEST(ComboBox, UserPickClicksEvenOnTheSelectedRow) {
+  vtn::ComboBox combo;
+  for (const char* item : {"All", "01", "02"}) combo.AddItem(item);
+  QStringList clicks;
+  combo.onClick = [&] { clicks << QString::number(combo.ListIndex()) + combo.Text(); };
+  for (int row : {2, 2}) {
+    combo.setCurrentIndex(row);
+    emit combo.activated(row);
+  }
+  EXPECT_EQ(clicks, QStringList({"202", "202"}));
+}
+
 TEST(OptionButton, SelectingFromCodeClicksOnceAndClearsTheOthers) {
   QWidget frame;
   vtn::OptionButton a("A", &frame), b("B", &frame), c("C", &frame);

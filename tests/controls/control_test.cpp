@@ -8,6 +8,7 @@
 #include "controls/bar.h"
 #include "controls/buttons.h"
 #include "controls/colors.h"
+#include "controls/form.h"
 #include "controls/label.h"
 #include "controls/list_box.h"
 #include "controls/text_box.h"
@@ -108,6 +109,21 @@ TEST(Bar, ClickAndMouseMoveInTwips) {
   sendMouse(bar, QEvent::MouseButtonRelease, QPointF(2, 10), Qt::LeftButton);
   sendMouse(bar, QEvent::MouseButtonRelease, QPointF(2, 500), Qt::LeftButton);
   EXPECT_EQ(log, QStringList({"move 0 1 30 150", "click"}));
+}
+
+// The hourglass of a run covers the whole program, label buttons with their own pointer included,
+// and a window that goes away mid-run takes its hourglass with it.
+TEST(Form, HourglassCoversTheProgramUntilTheDefaultIsSet) {
+  auto shape = [] { return QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor; };
+  auto* form = new vtn::Form("Run", 3000, 2000);
+  form->setMousePointer(vtn::Form::Pointer::Hourglass);
+  form->setMousePointer(vtn::Form::Pointer::Hourglass);
+  EXPECT_EQ(shape(), Qt::WaitCursor);
+  form->setMousePointer(vtn::Form::Pointer::Default);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // one restore for two hourglass calls
+  form->setMousePointer(vtn::Form::Pointer::Hourglass);
+  delete form;
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Lists: ordinal sorting, safe row reads, and click handling that runs only on a real change.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <algorithm>
 #include <climits>
@@ -44,6 +46,46 @@ TEST(ListBox, SortedListKeepsOrdinalOrderWhateverTheAddingOrder) {
     EXPECT_EQ(rowsOf(list), sorted) << "pass " << pass;
   }
   QLocale::setDefault(saved);
+}
+
+TEST(ListBox, CountBallOrderIsTextOrderBelow1000AndByCountAbove) {
+  // Below 1000 the order is exactly plain text order, "012 12" before "012 7".
+  const QStringList small = {"000 5", "012 07", "012 12", "012 7", "099 3", "999 18"};
+  // From 1000 on, the count decides first: "1000 15" follows "999 18".
+  const QStringList large = {"012 7", "999 18", "1000 15", "1000 7", "4138 9", "32767 1"};
+  for (const QStringList& sorted : {small, large}) {
+    QStringList order = sorted;
+    std::reverse(order.begin(), order.end());
+    vtn::ListBox list(true);
+    list.setCountBallOrder(true);
+    for (const QString& row : order) list.AddItem(row);
+    EXPECT_EQ(rowsOf(list), sorted);
+  }
+  EXPECT_TRUE(vtn::CountBallLess("012 12", "012 7"));
+  EXPECT_FALSE(vtn::CountBallLess("1000 15", "999 18"));
+  EXPECT_TRUE(vtn::CountBallLess("B", "a"));  // rows without a count: plain text order
+}
+
+TEST(ListBox, UserPressRunsClickEvenOnTheSelectedRowThenMouseDownAndUp) {
+  vtn::ListBox list;
+  list.resize(200, 200);
+  for (const char* row : {"a", "b", "c"}) list.AddItem(row);
+  list.show();
+  QStringList events;
+  list.onClick = [&] { events << "click" + list.Text(); };
+  list.onMouseDown = [&](int button, int, int, int) { events << QStringLiteral("down%1").arg(button) + list.Text(); };
+  list.onMouseUp = [&](int button, int, int, int) { events << QStringLiteral("up%1").arg(button) + list.Text(); };
+  auto press = [&](int row, QEvent::Type type) {
+    const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &event);
+  };
+  for (int row : {1, 1, 2}) {
+    press(row, QEvent::MouseButtonPress);
+    press(row, QEvent::MouseButtonRelease);
+  }
+  EXPECT_EQ(events, QStringList({"clickb", "down1b", "up1b", "clickb", "down1b", "up1b", "clickc", "down1c", "up1c"}));
 }
 
 TEST(ListBox, UnsortedListKeepsAddingOrderAndInsertsBeforeAnIndex) {

@@ -1,0 +1,1 @@
+// The sorted-draws window and the prediction report (being built).

@@ -1,0 +1,1 @@
+// The statistics window (being built).
