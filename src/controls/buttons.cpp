@@ -7,6 +7,10 @@ namespace vtn {
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Control(this) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
+  // Qt takes leaving the edit field, or Enter in it, with the text of a row as a pick of that
+  // row; here only a pick from the list is one, and typing a text runs no click handling.
+  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
   // A user's typing that leaves the selected row's text drops the selection.
   connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!fromCode_ && text != List(listIndex_)) listIndex_ = -1;

@@ -1,6 +1,7 @@
 // Combo boxes, option buttons and check boxes: click handling from code only on a real change.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include "controls/buttons.h"
@@ -67,6 +68,21 @@ TEST(ComboBox, UserPickClicksEvenOnTheSelectedRow) {
     emit combo.activated(row);
   }
   EXPECT_EQ(clicks, QStringList({"202", "202"}));
+}
+
+// Leaving or pressing Enter in the edit field with the text of a row is no pick.
+TEST(ComboBox, FinishingAnEditRunsNoClick) {
+  QWidget window;
+  vtn::ComboBox combo(&window);
+  for (const char* item : {"All", "01", "02"}) combo.AddItem(item);
+  int clicks = 0;
+  combo.onClick = [&] { ++clicks; };
+  combo.setText("02");
+  emit combo.lineEdit()->editingFinished();
+  emit combo.lineEdit()->returnPressed();
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(combo.ListIndex(), -1);
+  EXPECT_EQ(combo.Text(), "02");
 }
 
 TEST(OptionButton, SelectingFromCodeClicksOnceAndClearsTheOthers) {
