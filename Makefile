@@ -2,22 +2,28 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test bench clean
+.PHONY: setup configure build run test bench clean
 
 setup:
 	@bash scripts/setup.sh
 
-build: setup
+configure: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+# Everything: the program, its databases, the tests and the benchmark.
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what the program needs: the program and its bundled databases.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target VTNv3_8
 	$(BUILD)/VTNv3_8
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vtn_bench
 	$(BUILD)/vtn_bench
 
 clean:

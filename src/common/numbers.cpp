@@ -42,8 +42,14 @@ QString CountBallRow(int count, int ball, bool twoDigitBall) {
   return countText + QLatin1Char(' ') + (twoDigitBall ? BallText(ball) : QString::number(ball));
 }
 
-int CountOfRow(const QString& row) { return static_cast<int>(Val(row.left(3))); }
+int CountOfRow(const QString& row) {
+  const qsizetype blank = row.indexOf(QLatin1Char(' '));
+  return static_cast<int>(Val(blank < 0 ? row : row.left(blank)));
+}
 
-QString BallOfRow(const QString& row) { return row.mid(4); }
+QString BallOfRow(const QString& row) {
+  const qsizetype blank = row.indexOf(QLatin1Char(' '));
+  return blank < 0 ? QString() : row.mid(blank + 1);
+}
 
 }  // namespace vtn

@@ -18,11 +18,11 @@ long long RoundHalfEven(double value);
 // Two-digit ball text: 7 -> "07", 23 -> "23".
 QString BallText(int ball);
 
-// A count-ball row: the count as three digits, a blank, the ball with or without its leading
-// zero. A list kept in ascending text order then orders its balls by count.
+// A count-ball row: the count as at least three digits, a blank, the ball with or without its
+// leading zero. A sorted list orders such rows by count with ListBox::setCountBallOrder.
 QString CountBallRow(int count, int ball, bool twoDigitBall);
-// The parts of a count-ball row: the count is the value of the first three characters, the ball
-// the characters from the fifth on.
+// The parts of a count-ball row: the count is the number before the first blank, the ball the
+// text after it (empty when the row has no blank). Counts of 1000 and more have four digits.
 int CountOfRow(const QString& row);
 QString BallOfRow(const QString& row);
 

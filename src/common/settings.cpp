@@ -5,6 +5,11 @@
 namespace vtn {
 namespace {
 QString keyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+// A database choice the store could not keep; null when the store holds the choice.
+QString& unsavedDataBaseName() {
+  static QString name;
+  return name;
+}
 }  // namespace
 
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& defaultValue) {
@@ -14,9 +19,11 @@ QString GetSetting(const QString& app, const QString& section, const QString& ke
   return value.toString();
 }
 
-void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
+bool SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
   QSettings store(QSettings::IniFormat, QSettings::UserScope, app, app);
   store.setValue(keyPath(section, key), value);
+  store.sync();
+  return store.status() == QSettings::NoError;
 }
 
 int GetSettingInt(const QString& app, const QString& section, const QString& key, int defaultValue) {
@@ -25,15 +32,20 @@ int GetSettingInt(const QString& app, const QString& section, const QString& key
   return ok ? value : defaultValue;
 }
 
-QString DataBaseName() { return GetSetting(kAppHalvoren, QStringLiteral("Data"), QStringLiteral("DataBaseName")); }
+QString DataBaseName() {
+  if (!unsavedDataBaseName().isNull()) return unsavedDataBaseName();
+  return GetSetting(kAppHalvoren, QStringLiteral("Data"), QStringLiteral("DataBaseName"));
+}
 
 QString CurrentDataBaseName() {
   const QString name = DataBaseName();
   return name.isEmpty() ? QStringLiteral("UK-National-Lottery.dat") : name;
 }
 
-void SaveDataBaseName(const QString& name) {
-  SaveSetting(kAppHalvoren, QStringLiteral("Data"), QStringLiteral("DataBaseName"), name);
+bool SaveDataBaseName(const QString& name) {
+  const bool saved = SaveSetting(kAppHalvoren, QStringLiteral("Data"), QStringLiteral("DataBaseName"), name);
+  unsavedDataBaseName() = saved ? QString() : (name.isNull() ? QStringLiteral("") : name);
+  return saved;
 }
 
 QString UsOrUKdate() { return GetSetting(kAppHalvoren, QStringLiteral("ChecDataBase"), QStringLiteral("UsOrUKdate")); }

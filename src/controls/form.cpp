@@ -82,7 +82,14 @@ void Form::setTop(int twips) {
   frameWidget()->move(ToPixels(left_), ToPixels(top_));
 }
 
+QSize Form::sizeHint() const { return {ToPixels(width_), ToPixels(height_)}; }
+
 void Form::Show() {
+  // A minimised window comes back restored, at the place it was given.
+  if (sub_ && sub_->isMinimized()) {
+    sub_->showNormal();
+    sub_->move(ToPixels(left_), ToPixels(top_));
+  }
   frameWidget()->show();
   show();
   ZOrder(0);
@@ -94,6 +101,7 @@ void Form::ZOrder(int position) {
     return;
   }
   if (sub_ && sub_->mdiArea()) {
+    if (sub_->isMinimized()) sub_->showNormal();
     sub_->show();
     sub_->mdiArea()->setActiveSubWindow(sub_);
     sub_->raise();

@@ -35,8 +35,14 @@ class Form : public QWidget {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
+  // The design size: what the main window's Cascade gives the window, and the least size it
+  // keeps inside its sub-window (a smaller sub-window scrolls it).
+  QSize sizeHint() const override;
+
+  // Shows the window in front; a minimised window is restored.
   void Show();
-  // Brings the window to the front (position 0) and makes it the active child.
+  // Brings the window to the front (position 0) and makes it the active child; a minimised
+  // window is restored.
   void ZOrder(int position = 0);
   void Unload();
 

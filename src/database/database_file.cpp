@@ -128,12 +128,14 @@ DatabaseScan ScanDatabase(QIODevice& device) {
       if (!refill()) break;
       continue;
     }
-    if (scan.drawCount() == kMaxDraws) {
-      scan.damage = DatabaseScan::TooManyDraws;
-      break;
-    }
     const DecodedRecord record = DecodeRecord(buffer.constData() + offset, buffer.size() - offset, nullptr);
     if (record.size > 0) {
+      // Only a whole record past the last one a database can hold is one draw too many; a
+      // shorter tail is an incomplete record like any other.
+      if (scan.drawCount() == kMaxDraws) {
+        scan.damage = DatabaseScan::TooManyDraws;
+        break;
+      }
       scan.index.push_back(bufferStart + offset + 1);
       offset += record.size;
       continue;

@@ -53,6 +53,15 @@ void CloseDatabase() {
 bool OpenDatabase(const QString& path) {
   CloseDatabase();
   OpenFile& open = fileNumber1();
+  // Opening a pipe or a device would wait for data that never ends or never comes.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    MsgBox(QStringLiteral("\"%1\" is not a database file but a folder, a pipe or a device, so it was not opened. "
+                          "No draws are loaded.")
+               .arg(fileName(path)),
+           kProgramTitle);
+    return false;
+  }
   open.file.setFileName(path);
   // ExistingOnly: a missing database must not be created by merely loading it.
   open.writable = open.file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered);
@@ -103,6 +112,20 @@ bool ReadDraw(int k) {
   if (!ReadRecordAt(DrawPositionIndex[k])) return false;
   CurrentDrawNumber = static_cast<qint16>(k);
   return true;
+}
+
+QString DrawReadFailure(int k) {
+  return QStringLiteral("Draw %1 of the database file \"%2\" could not be read: the file was changed or damaged "
+                        "after it was loaded.")
+      .arg(k)
+      .arg(fileName(fileNumber1().path));
+}
+
+void KeepFirstDraws(int count) {
+  OpenFile& open = fileNumber1();
+  if (count < 0 || count >= DrawCount()) return;
+  DrawPositionIndex.resize(static_cast<size_t>(count) + 1);
+  open.damaged = true;
 }
 
 bool AppendDraw(const DrawRecord& draw) {

@@ -24,7 +24,7 @@ extern std::vector<qint64> DrawPositionIndex;
 // A damaged file (a record cut short, a length past the end, more than 32767 records) keeps
 // every complete record before the damage readable, is opened read-only and gets one message
 // box. Returns false, with one message box and an empty database (0 draws), when the file
-// cannot be opened at all.
+// cannot be opened at all or is no regular file (a folder, a pipe, a device).
 bool OpenDatabase(const QString& path);
 void CloseDatabase();
 // The path of the open database; empty when none is open.
@@ -40,6 +40,13 @@ bool ReadRecordAt(qint64 position);
 // Reads draw k (1 to DrawCount()) and sets CurrentDrawNumber to k. False, nothing changed,
 // for k out of range.
 bool ReadDraw(int k);
+
+// The first half of the message for draw k that the index lists but that cannot be read: the
+// file shrank or was changed after it was opened.
+QString DrawReadFailure(int k);
+// Keeps draws 1 to count of the open database and treats it as damaged from now on: reading a
+// draw failed, so the draws after it are not trusted and appends refuse. The file is not touched.
+void KeepFirstDraws(int count);
 
 // Appends draw at the end of the open database, adds it to the index and makes it CurrentDraw
 // and CurrentPosition. Refuses (false, one message box, file unchanged) when no database is

@@ -1,5 +1,6 @@
 #include "perm/perm_bands.h"
 
+#include "common/numbers.h"
 #include "perm/perm_catalogue.h"
 
 namespace vtn::perm {
@@ -54,7 +55,7 @@ std::array<int, kBoxCount> fillOrder(int mode) { return mode == 6 ? kBandOrder :
 
 QString ballFromEnd(const QStringList& band, int fromEnd) {
   if (fromEnd < 1 || band.size() < fromEnd) return QString();
-  return band[band.size() - fromEnd].mid(4, 2);
+  return BallOfRow(band[band.size() - fromEnd]);
 }
 
 QString fillBall(const Bands& bands, FillEntry entry) {

@@ -44,8 +44,8 @@ FillEntry fillEntry(int mode, int box);
 // then its warm boxes, then its cold boxes.
 std::array<int, kBoxCount> fillOrder(int mode);
 
-// The ball (characters 5 and 6) of row (count - fromEnd) of the band list as it stands, or the
-// empty text when the list has fewer than fromEnd rows (or fromEnd < 1).
+// The ball (the text after the count) of row (count - fromEnd) of the band list as it stands,
+// or the empty text when the list has fewer than fromEnd rows (or fromEnd < 1).
 QString ballFromEnd(const QStringList& band, int fromEnd);
 
 // The ball that `entry` picks from the band lists.

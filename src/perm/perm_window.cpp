@@ -1,6 +1,13 @@
 #include "perm/perm_window.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <algorithm>
 
 #include "common/help.h"
 #include "common/message.h"
@@ -50,6 +57,23 @@ constexpr BgrColor kReleased = kDarkGrey;  // a clicked label stays darker than 
 
 perm::Lottery lotteryOf(const OptionButton& sixNumbers) {
   return sixNumbers.Value() ? perm::Lottery::SixNumber : perm::Lottery::FiveNumber;
+}
+
+bool isDigitsOnly(const QString& text) {
+  if (text.isEmpty()) return false;
+  for (QChar c : text)
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+  return true;
+}
+
+// A paste into a number box takes digits only, as typing does; the box keeps its two characters.
+void pasteIntoBox(TextBox& box, const QString& text) {
+  const QString number = text.trimmed();
+  if (!isDigitsOnly(number)) {
+    Beep();
+    return;
+  }
+  box.insert(number);
 }
 
 }  // namespace
@@ -113,6 +137,8 @@ void FrmTxt::layOutControls() {
     box->Move(kBoxLeft + kBoxStep * i, kBoxTop, kBoxWidth, kBoxHeight);
     box->setAlignment(Qt::AlignCenter);
     box->setBackColor(kWhite);
+    box->setMaxLength(2);  // a ball has two digits
+    box->installEventFilter(this);
     TXTActiveNumbers[i] = box;
   }
   TXTActiveNumbers[8]->setToolTipText(text::kQuickListTip);
@@ -158,6 +184,7 @@ void FrmTxt::layOutControls() {
 
   // Work lists that are never shown.
   ListPerms = makeList(true, 0, 0, 0, 0);
+  ListPerms->setCountBallOrder(true);
   List4 = makeList(true, 0, 0, 0, 0);
   LstMainWindowSorted = makeList(true, 0, 0, 0, 0);
   for (ListBox* hidden : {ListPerms, List4, LstMainWindowSorted}) hidden->setVisible(false);
@@ -445,7 +472,7 @@ void FrmTxt::TextChangeColors(TextControl& TheBox) {
   const QString number = TheBox.Text();
   auto mark = [&](ListBox* band, BgrColor colour) {
     for (int i = 0; i < band->ListCount(); ++i) {
-      if (band->List(i).mid(4, 2) == number) {
+      if (BallOfRow(band->List(i)) == number) {
         band->setSelected(i, true);
         TheBox.setBackColor(colour);
       }
@@ -492,7 +519,51 @@ void FrmTxt::TXTActiveNumbers_KeyPress(int Index, int& KeyAscii) {
 }
 
 void FrmTxt::TXTActiveNumbers_OLEDragDrop(int Index, const QMimeData& Data) {
-  TXTActiveNumbers[Index]->setText(Data.text().mid(4, 2));
+  // A band row brings the ball after its count; text from elsewhere must be a number itself.
+  const QString text = Data.text().trimmed();
+  const QString ball = text.contains(QLatin1Char(' ')) ? BallOfRow(text) : text;
+  if (!isDigitsOnly(ball)) {
+    Beep();
+    return;
+  }
+  TXTActiveNumbers[Index]->setText(ball);
+}
+
+bool FrmTxt::eventFilter(QObject* watched, QEvent* event) {
+  // Pasted text goes through the same rule as typed keys, whichever way it is pasted.
+  auto* box = qobject_cast<TextBox*>(watched);
+  if (!box || std::find(TXTActiveNumbers.begin(), TXTActiveNumbers.end(), box) == TXTActiveNumbers.end())
+    return Form::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        pasteIntoBox(*box, QGuiApplication::clipboard()->text());
+        return true;
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+          QGuiApplication::clipboard()->supportsSelection()) {
+        pasteIntoBox(*box, QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return true;
+      }
+      break;
+    case QEvent::ContextMenu: {
+      QMenu* menu = box->createStandardContextMenu();
+      for (QAction* action : menu->actions()) {
+        if (action->objectName() != QStringLiteral("edit-paste") && !action->text().startsWith(QLineEdit::tr("&Paste")))
+          continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, box, [box] { pasteIntoBox(*box, QGuiApplication::clipboard()->text()); });
+      }
+      menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+      delete menu;
+      return true;
+    }
+    default:
+      break;
+  }
+  return Form::eventFilter(watched, event);
 }
 
 void FrmTxt::BandList_StartDrag(ListBox& list, QMimeData& Data) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
+#include "controls/list_box.h"
 
 namespace vtn {
 
@@ -18,7 +19,7 @@ QStringList MostCommonRows(const BallCounts& counts) {
   for (int ball = 1; ball <= kHighestBall; ++ball) {
     if (counts[size_t(ball)] > 0) rows << CountBallRow(counts[size_t(ball)], ball, false);
   }
-  std::sort(rows.begin(), rows.end());
+  std::sort(rows.begin(), rows.end(), CountBallLess);
   return rows;
 }
 

@@ -14,7 +14,7 @@ using BallCounts = std::array<int, kHighestBall + 1>;  // index = ball; 0 unused
 void CountMainBalls(const DrawRecord& draw, BallCounts& counts);
 
 // The most-common list: one count-ball row per ball drawn at least once, the ball without its
-// leading zero, in ascending text order (so the most drawn ball is the last row).
+// leading zero, in ascending order of count, then of text (so the most drawn ball is the last row).
 QStringList MostCommonRows(const BallCounts& counts);
 
 }  // namespace vtn

@@ -2,8 +2,11 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
+#include <algorithm>
 
 #include "common/help.h"
+#include "common/message.h"
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "common/settings.h"
@@ -18,6 +21,10 @@ namespace {
 const QString kCaption = QStringLiteral("Results");
 const QString kGraphCaption = QStringLiteral("How often each ball was drawn as a main ball");
 const QString kGraphScanned = QStringLiteral("How often each ball was drawn as a main ball in %1 draws");
+const QString kGraphPartial =
+    QStringLiteral("How often each ball was drawn as a main ball in the first %1 of %2 draws (the scan did not finish)");
+const QString kLoadStopped = QStringLiteral(" Only the %1 draws before it are shown; the file will not be changed.");
+const QString kScanStopped = QStringLiteral(" The scan stopped there: the graph counts only the first %1 draws.");
 constexpr int kGraphLeft = 120, kGraphTop = 4260, kGraphWidth = 11160, kGraphHeight = 1320;
 
 Label* captionLabel(QWidget* parent, const QString& text, int left, int top, int width) {
@@ -39,7 +46,9 @@ MainWindow::MainWindow() : Form(kCaption, 11400, 6150) {
   ListView1->horizontalHeader()->setMinimumSectionSize(24);
   ListView1->horizontalHeader()->setDefaultSectionSize(30);
   ListView1->horizontalHeader()->setStretchLastSection(true);
-  ListView1->setColumnWidth(0, 42);
+  // Wide enough for the highest draw number a database can hold.
+  const int cellMargin = 2 * (ListView1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1) + 1);
+  ListView1->setColumnWidth(0, std::max(42, ListView1->fontMetrics().horizontalAdvance(QStringLiteral("32767")) + cellMargin + 4));
   ListView1->setColumnWidth(7, 42);
   ListView1->setColumnWidth(8, 30);
   connect(ListView1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { FillFromListView(); });
@@ -86,6 +95,7 @@ MainWindow::MainWindow() : Form(kCaption, 11400, 6150) {
 
   captionLabel(this, QStringLiteral("Most common balls (count, ball), most drawn last"), 6480, 2220, 4800);
   LstMostCommon = new ListBox(true, this);
+  LstMostCommon->setCountBallOrder(true);
   LstMostCommon->Move(6480, 2490, 4800, 1410);
 
   LabGraph = captionLabel(this, kGraphCaption, kGraphLeft, 3990, kGraphWidth);
@@ -135,7 +145,13 @@ void MainWindow::LoadFirstDatabase() {
   const int count = DrawCount();
   draws.reserve(size_t(count));
   for (int k = 1; k <= count; ++k) {
-    if (ReadDraw(k)) draws.push_back(CurrentDraw);
+    if (!ReadDraw(k)) {
+      // Row i must stay draw i + 1: keep the draws before the unreadable one, and only those.
+      KeepFirstDraws(k - 1);
+      MsgBox(DrawReadFailure(k) + kLoadStopped.arg(k - 1), kProgramTitle);
+      break;
+    }
+    draws.push_back(CurrentDraw);
   }
   table_.setDraws(std::move(draws));
   SelectDraw(int(table_.draws().size()) - 1);
@@ -233,8 +249,12 @@ void MainWindow::CmdScan() {
   BallCounts counts{};
   const int total = DrawCount();
   int scanned = 0;
+  int unreadable = 0;  // the draw the scan could not read
   for (int k = 1; k <= total && !stopScan_; ++k) {
-    if (!ReadDraw(k)) break;
+    if (!ReadDraw(k)) {
+      unreadable = k;
+      break;
+    }
     CountMainBalls(CurrentDraw, counts);
     ++scanned;
     if (k % 250 == 0) DoEvents();
@@ -253,10 +273,11 @@ void MainWindow::CmdScan() {
   }
   LstMostCommon->Clear();
   for (const QString& row : MostCommonRows(counts)) LstMostCommon->AddItem(row);
-  LabGraph->setCaption(kGraphScanned.arg(scanned));
+  LabGraph->setCaption(scanned == total ? kGraphScanned.arg(scanned) : kGraphPartial.arg(scanned).arg(total));
   setMousePointer(Pointer::Default);
   lblbuttons[1]->setEnabled(false);
   lblbuttons[0]->setEnabled(true);
+  if (unreadable > 0) MsgBox(DrawReadFailure(unreadable) + kScanStopped.arg(scanned), kProgramTitle);
 }
 
 }  // namespace vtn

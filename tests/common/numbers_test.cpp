@@ -47,6 +47,7 @@ TEST(Numbers, RoundHalfEvenTakesHalvesToTheEvenNeighbour) {
 TEST(Numbers, CountBallRowsReadBackAndSortByCount) {
   const struct { int count, ball; bool twoDigit; const char* row; } cases[] = {
       {12, 7, true, "012 07"}, {12, 7, false, "012 7"}, {0, 49, true, "000 49"}, {305, 1, false, "305 1"},
+      {1000, 15, false, "1000 15"}, {4138, 9, false, "4138 9"}, {32767, 9, true, "32767 09"},
   };
   for (const auto& c : cases) {
     const QString row = vtn::CountBallRow(c.count, c.ball, c.twoDigit);
@@ -57,6 +58,13 @@ TEST(Numbers, CountBallRowsReadBackAndSortByCount) {
   vtn::ListBox list(true);
   for (int ball : {1, 2, 3, 4}) list.AddItem(vtn::CountBallRow(QList<int>{100, 9, 12, 9}[ball - 1], ball, true));
   EXPECT_EQ(list.Rows(), QStringList({"009 02", "009 04", "012 03", "100 01"}));
+
+  // Counts of 1000 and more sort after 999 in a count-ball list; below that, plain text order.
+  vtn::ListBox counted(true);
+  counted.setCountBallOrder(true);
+  for (const char* row : {"1000 15", "999 18", "012 7", "10000 1", "012 12", "1000 9"}) counted.AddItem(QString::fromLatin1(row));
+  EXPECT_EQ(counted.Rows(), QStringList({"012 12", "012 7", "999 18", "1000 15", "1000 9", "10000 1"}));
+  EXPECT_EQ(vtn::BallOfRow(QStringLiteral("012")), QString());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 #include "common/message.h"
 #include "database/database_file.h"
@@ -100,6 +102,8 @@ std::vector<DamageCase> damageCases() {
       {"truncated text", good + fourth.chopped(1), true, 3, "its date is 8 characters long"},
       {"one record cut", fourth.left(10), true, 0, "No complete draw comes before it"},
       {"too many records", sampleDatabase(kMaxDraws + 1), true, kMaxDraws, "more than 32767 draws"},
+      {"full, then stray bytes", sampleDatabase(kMaxDraws) + QByteArray("\x04\x00\x02", 3), true, kMaxDraws,
+       "The 32767 complete draws before it can be read"},
       {"missing file", QByteArray(), false, 0, "cannot be opened"},
   };
 }
@@ -138,9 +142,28 @@ TEST_F(DatabaseTest, DamagedFilesKeepTheirCompleteRecordsAndAreNeverWritten) {
     if (damaged) {
       EXPECT_FALSE(AppendDraw(sampleDraw(99)));
       EXPECT_EQ(test::recorder().messages.size(), 2u);
+      if (c.opens) {
+        EXPECT_EQ(test::recorder().lastText(), QStringLiteral("The database file \"Damage-Case.dat\" is damaged, so the draw "
+                                                              "was not saved; the file will not be changed."));
+      }
     }
     CloseDatabase();
     EXPECT_EQ(FileBytes(path), c.bytes.isNull() ? QByteArray("<missing>") : c.bytes);
+  }
+}
+
+TEST_F(DatabaseTest, ANameThatIsNoRegularFileIsRefusedBeforeOpening) {
+  // A device reads without end and a pipe waits for a writer: neither may be opened.
+  const QString device = test::scratchFolder() + QStringLiteral("/Zero.dat");
+  const QString pipe = test::scratchFolder() + QStringLiteral("/Pipe.dat");
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  for (const QString& path : {device, pipe}) {
+    test::recorder().clear();
+    ASSERT_FALSE(OpenDatabase(path)) << qPrintable(path);
+    EXPECT_EQ(DrawCount(), 0);
+    ASSERT_EQ(test::recorder().messages.size(), 1u);
+    EXPECT_TRUE(test::recorder().lastText().startsWith(QStringLiteral("\"%1\" is not a database file").arg(QFileInfo(path).fileName())));
   }
 }
 

@@ -129,8 +129,8 @@ TEST(PermFill, OutOfRangeModeOrBoxGivesNothing) {
     EXPECT_EQ(fillBall(bands, fillEntry(mode, box)), QString()) << mode << " " << box;
 }
 
-TEST(PermFill, BallIsCharactersFiveAndSixOfTheRowFromTheEnd) {
-  const QStringList rows{"003 12", "007 7", "012 07", "015 45x"};
+TEST(PermFill, BallIsTheTextAfterTheCountOfTheRowFromTheEnd) {
+  const QStringList rows{"003 12", "007 7", "012 07", "1015 45"};
   EXPECT_EQ(ballFromEnd(rows, 1), QStringLiteral("45"));
   EXPECT_EQ(ballFromEnd(rows, 2), QStringLiteral("07"));
   EXPECT_EQ(ballFromEnd(rows, 3), QStringLiteral("7"));

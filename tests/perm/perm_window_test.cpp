@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -583,6 +584,59 @@ TEST_F(PermWindowTest, DragABandRowOntoABox) {
   EXPECT_EQ(w.TXTActiveNumbers[3]->Text(), QStringLiteral("07"));
   EXPECT_EQ(w.TXTActiveNumbers[3]->BackColor(), kRed);
   EXPECT_EQ(marked(*w.LstHot), QStringList{QStringLiteral("012 07")});
+}
+
+TEST_F(PermWindowTest, NumberBoxesTakeTwoDigitsHoweverTheTextArrives) {
+  FrmTxt& w = ranked();
+  w.List2->setListIndex(0);
+  activate(w);
+  TextBox* box = w.TXTActiveNumbers[4];
+  box->setText(QStringLiteral("34"));
+  focus(box);
+  key(box, Qt::Key_3, QStringLiteral("3"));  // a third digit is not taken
+  EXPECT_EQ(box->Text(), QStringLiteral("34"));
+
+  // Pasted text: digits only, anything else is refused with the beep.
+  struct Case {
+    const char* clipboard;
+    const char* result;
+    int beeps;
+  };
+  for (const Case c : {Case{"ab", "", 1}, Case{"1/2", "", 1}, Case{" 7\n", "7", 0}, Case{"123", "12", 0}}) {
+    rec.clear();
+    box->setText(QString());
+    focus(box);
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    QApplication::sendEvent(box, &paste);
+    EXPECT_EQ(box->Text(), QString::fromLatin1(c.result)) << c.clipboard;
+    EXPECT_EQ(rec.beeps, c.beeps) << c.clipboard;
+  }
+
+  // Text dragged in from elsewhere follows the same rule; a band row brings its ball.
+  rec.clear();
+  for (const char* dropped : {"hello", "1200 18"}) {
+    QMimeData data;
+    data.setText(QString::fromLatin1(dropped));
+    w.TXTActiveNumbers_OLEDragDrop(2, data);
+  }
+  EXPECT_EQ(rec.beeps, 1);
+  EXPECT_EQ(w.TXTActiveNumbers[2]->Text(), QStringLiteral("18"));
+}
+
+TEST_F(PermWindowTest, ClickOnTheSelectedModeRowAppliesItAgain) {
+  FrmTxt& w = ranked();
+  activate(w);
+  w.List1->setListIndex(0);
+  setBoxes(texts({"01", "02"}));  // the player's own numbers
+  const QPoint at = w.List1->visualRect(w.List1->model()->index(0, 0)).center();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent click(type, at, w.List1->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.List1->viewport(), &click);
+  }
+  EXPECT_EQ(w.List1->ListIndex(), 0);
+  EXPECT_EQ(boxes(2), texts({"49", "48"}));
 }
 
 TEST_F(PermWindowTest, HintsLabelsAndButtonLook) {

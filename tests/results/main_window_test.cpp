@@ -1,7 +1,10 @@
 // The results window: loading the current database, the shown draw, the scan and damaged files.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "common/help.h"
+#include "common/message.h"
 #include "common/paths.h"
 #include "common/settings.h"
 #include "common/window_bar.h"
@@ -132,6 +135,75 @@ TEST_F(MainWindowTest, MissingOrDamagedDatabaseGivesOneMessageAndAWorkingWindow)
     }
     test::UnloadAllWindows();
   }
+}
+
+// Records message boxes as the test main does, and shrinks the database file while the first
+// one is up: the draws it no longer holds can then not be read.
+class ShrinkOnFirstMessage {
+ public:
+  ShrinkOnFirstMessage(const QString& path, qint64 size) {
+    setMessageSink([path, size](const QString& text, const QString& title, int) {
+      test::recorder().messages.push_back({text, title});
+      if (test::recorder().messages.size() == 1) QFile::resize(path, size);
+      return int(vbOK);
+    });
+  }
+  ~ShrinkOnFirstMessage() {
+    setMessageSink([](const QString& text, const QString& title, int buttons) {
+      auto& r = test::recorder();
+      r.messages.push_back({text, title});
+      const int answer = r.nextAnswer;
+      r.nextAnswer = 0;
+      return answer ? answer : (buttons == vbYesNo ? int(vbYes) : int(vbOK));
+    });
+  }
+};
+
+std::vector<DrawRecord> tenDraws(int firstNumber = 1) {
+  std::vector<DrawRecord> draws;
+  for (int k = 0; k < 10; ++k)
+    draws.push_back(test::Draw(firstNumber + k, {1, 2, 3, 4, 5, 6 + k}, 9, QStringLiteral("01/02/03"), QStringLiteral("Sa")));
+  return draws;
+}
+
+TEST_F(MainWindowTest, DrawsThatCanNoLongerBeReadAreReportedAndKeepRowsInStep) {
+  // While loading: a damaged tail's message is up when the file shrinks to four draws.
+  QByteArray bytes = test::FileBytes(test::InstallDatabase(QStringLiteral("UK-Shrinks.dat"), tenDraws()));
+  const qint64 drawSize = bytes.size() / 10;
+  const QString path = test::WriteScratchFile(QStringLiteral("DataBases/UK-Shrinks.dat"), bytes + QByteArray(1, 'x'));
+  {
+    ShrinkOnFirstMessage shrink(path, 4 * drawSize);
+    MainWindow& w = Forms::get<MainWindow>();
+    ASSERT_EQ(test::recorder().messages.size(), 2u);
+    EXPECT_EQ(test::recorder().lastText(),
+              QStringLiteral("Draw 5 of the database file \"UK-Shrinks.dat\" could not be read: the file was changed or "
+                             "damaged after it was loaded. Only the 4 draws before it are shown; the file will not be changed."));
+    EXPECT_EQ(w.ListView1->model()->rowCount(), 4);
+    EXPECT_EQ(DrawCount(), 4);
+    EXPECT_TRUE(DatabaseIsReadOnly());
+    EXPECT_EQ(w.TxtBall[5]->Text(), QStringLiteral("09"));  // row 3 is draw 4
+  }
+  test::UnloadAllWindows();
+
+  // While scanning: the file shrinks after loading.
+  test::recorder().clear();
+  test::WriteScratchFile(QStringLiteral("DataBases/UK-Shrinks.dat"), bytes);
+  MainWindow& w = Forms::get<MainWindow>();
+  QFile::resize(path, 6 * drawSize);
+  w.lblbuttons_Click(0);
+  ASSERT_EQ(test::recorder().messages.size(), 1u);
+  EXPECT_TRUE(test::recorder().lastText().endsWith(
+      QStringLiteral("The scan stopped there: the graph counts only the first 6 draws.")));
+  EXPECT_EQ(w.LabGraph->Caption(),
+            QStringLiteral("How often each ball was drawn as a main ball in the first 6 of 10 draws (the scan did not finish)"));
+  EXPECT_EQ(w.ProgressBar1[1]->Value(), 6.0f);
+}
+
+TEST_F(MainWindowTest, TheDrawColumnShowsFiveDigitDrawNumbers) {
+  test::InstallDatabase(QStringLiteral("UK-Long.dat"), tenDraws(32758));
+  MainWindow& w = Forms::get<MainWindow>();
+  EXPECT_EQ(w.ListView1->model()->index(9, 0).data().toInt(), 32767);
+  EXPECT_GE(w.ListView1->columnWidth(0), static_cast<QAbstractItemView*>(w.ListView1)->sizeHintForColumn(0));
 }
 
 }  // namespace

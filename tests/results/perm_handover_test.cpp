@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <map>
 
 #include "common/numbers.h"
 #include "common/window_bar.h"
@@ -71,6 +72,12 @@ class PermHandOverTest : public ::testing::Test {
     return balls;
   }
 
+  static QStringList tags(const FrmTxt& perm) {
+    QStringList texts;
+    for (const Label* label : perm.Label4) texts << label->Tag;
+    return texts;
+  }
+
   static QStringList boxTexts(const FrmTxt& perm) {
     QStringList texts;
     for (const TextBox* box : perm.TXTActiveNumbers) texts << box->Text();
@@ -93,10 +100,11 @@ TEST_F(PermHandOverTest, FirstHandOverAfterStartAppliesModeOneToTheHandedOverNum
   for (size_t i = 0; i < 6; ++i) EXPECT_EQ(perm.Text1[i]->Text(), results.TxtBall[i]->Text());
   EXPECT_EQ(markedBalls(perm), drawBalls(results, perm));
   EXPECT_GE(markedBalls(perm).size(), 4);
-  // The ranking tags: the last fifteen rows of the most-common list, two-digit balls.
+  // The ranking tags: the last fifteen rows of the most-common list, two-digit balls (9 ranks
+  // tenth on the UK draws).
   const int rows = results.LstMostCommon->ListCount();
   EXPECT_EQ(perm.Label4[0]->Tag, BallText(int(Val(BallOfRow(results.LstMostCommon->List(rows - 1))))));
-  EXPECT_EQ(perm.Label4[14]->Tag, BallText(int(Val(BallOfRow(results.LstMostCommon->List(rows - 15))))));
+  EXPECT_EQ(tags(perm), QStringList({"39", "38", "11", "33", "27", "40", "31", "23", "42", "09", "47", "35", "49", "44", "30"}));
   // The nine-number wheel is chosen: boxes 0 to 8 shown.
   for (int i = 0; i < 15; ++i) EXPECT_EQ(perm.TXTActiveNumbers[size_t(i)]->Visible(), i < 9) << i;
   EXPECT_TRUE(WindowBar::IsOpen(*WindowBar::instance().Label5));
@@ -174,6 +182,41 @@ TEST_F(PermHandOverTest, PermBuiltEndToEndOnTheUkDatabase) {
   EXPECT_EQ(report.count(QStringLiteral("\r\n")), 7 + 14);
   EXPECT_TRUE(report.contains(QStringLiteral("this takes 7 lines")));
   EXPECT_TRUE(report.contains(perm.LstSorted->List(0)));
+}
+
+// 1200 draws in which balls 9, 40, 4 and 15 are drawn 1000 times or more and 18 and 27 just
+// under: ball b goes into target(b) draws in turn, so every draw gets six different balls.
+std::vector<DrawRecord> countsCrossingAThousand() {
+  constexpr int kDraws = 1200;
+  const std::map<int, int> hot = {{9, 1150}, {40, 1100}, {4, 1001}, {15, 1000}, {18, 999}, {27, 998}};
+  std::vector<std::vector<int>> balls(kDraws);
+  int next = 0, others = 0;
+  for (int ball = 1; ball <= 49; ++ball) {
+    const int target = hot.count(ball) ? hot.at(ball) : (others++ < 6 ? 23 : 22);  // 6 x 23 + 37 x 22 = 952
+    for (int i = 0; i < target; ++i) balls[size_t(next++ % kDraws)].push_back(ball);
+  }
+  std::vector<DrawRecord> draws;
+  for (int k = 0; k < kDraws; ++k) {
+    EXPECT_EQ(balls[size_t(k)].size(), 6u);
+    DrawRecord d = test::Draw(k + 1, {}, 0, QStringLiteral("01/01/01"), QStringLiteral("Sa"));
+    for (size_t i = 0; i < 6; ++i) d.Balls[i] = BallText(balls[size_t(k)][i]);
+    draws.push_back(d);
+  }
+  return draws;
+}
+
+TEST_F(PermHandOverTest, CountsOfAThousandAndMoreRankAndFillByCount) {
+  test::InstallDatabase(QStringLiteral("Daily-Game.dat"), countsCrossingAThousand());
+  MainWindow& results = scannedResults();
+  EXPECT_EQ(results.LstMostCommon->Rows().mid(43),
+            QStringList({"998 27", "999 18", "1000 15", "1001 4", "1100 40", "1150 9"}));
+  results.lblbuttons_MouseDown(2, 1, 0, 0, 0);
+  FrmTxt& perm = Forms::get<FrmTxt>();
+  EXPECT_EQ(tags(perm), QStringList({"09", "40", "04", "15", "18", "27", "07", "06", "05", "03", "02", "01", "08", "49", "48"}));
+  EXPECT_EQ(perm.ListPerms->List(48), QStringLiteral("1150 09"));
+  // Mode 1: the hot band from its most drawn ball on; among equal counts the higher ball first.
+  EXPECT_EQ(boxTexts(perm), QStringList({"09", "40", "04", "15", "18", "27", "07", "06", "05", "03", "02", "01", "49", "48", "47"}));
+  EXPECT_TRUE(test::recorder().messages.empty());
 }
 
 }  // namespace
