@@ -1,12 +1,15 @@
 #include "common/shared_procedures.h"
 
 #include <QFile>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QSaveFile>
 
 #include "common/message.h"
 #include "common/numbers.h"
 #include "controls/control.h"
 #include "controls/events.h"
+#include "controls/form.h"
 #include "controls/list_box.h"
 
 namespace vtn {
@@ -56,6 +59,22 @@ void LoadListFromFile(const QString& path, ListBox& list) {
     DoEvents();
     list.AddItem(item);
   }
+}
+
+void SetListScrollWidth(ListBox& list) {
+  QString longest;
+  for (const QString& row : list.Rows()) {
+    if (row.size() > longest.size()) longest = row;
+  }
+  QWidget* window = list.parentWidget();
+  while (window && !qobject_cast<Form*>(window) && !window->isWindow()) window = window->parentWidget();
+  const QFont font = window ? window->font() : list.font();
+  const int width = QFontMetrics(font).horizontalAdvance(longest + QString(8, QLatin1Char(' ')));
+  // Rows are laid out in cells as wide as the extent; the list scrolls when they are wider than it.
+  const int rowHeight = std::max(list.sizeHintForRow(0), QFontMetrics(list.font()).height() + 2);
+  list.setTextElideMode(Qt::ElideNone);
+  list.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list.setGridSize(QSize(width, rowHeight));
 }
 
 bool SaveTextToFile(const QString& fileName, const TextControl& box) {

@@ -13,6 +13,10 @@ void LoadListFromFile(const QString& path, ListBox& list);
 // The items of a text, by the same rules (for callers without a list).
 QStringList ReadListItems(const QString& path);
 
+// Gives a list a horizontal scroll extent that fits its longest row and eight blanks, measured
+// in the font of the list's window, so a wider row can be scrolled to.
+void SetListScrollWidth(ListBox& list);
+
 // Writes a text box's whole text and a CR LF to a file, replacing it. Returns false (and
 // writes nothing) when the file cannot be written; callers that must tell the user do so.
 bool SaveTextToFile(const QString& fileName, const TextControl& box);

@@ -45,8 +45,7 @@ PrintWindow::PrintWindow() : Form(kDesignCaption, 11400, 7300) {
   Text1[1]->setFont(fixed);
   Text1[1]->setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) * 8);
 
-  Label20 = new Label(QStringLiteral("First and last draw:"), this);
-  Label20->Move(7950, 120, 3300, 255);
+  plainLabel(this, QStringLiteral("First and last draw:"), 7950, 120, 3300, 255);
   Label21 = new Label(QString(), this);
   Label21->Move(7950, 420, 1500, 255);
   plainLabel(this, QStringLiteral("to"), 9300, 420, 300, 255);
@@ -74,8 +73,8 @@ PrintWindow::PrintWindow() : Form(kDesignCaption, 11400, 7300) {
   Command14 = new Label(QStringLiteral("Generate Report"), this);
   MakeButtonLook(*Command14);
   Command14->Move(7950, 2160, 3300, 375);
-  // The prediction report that this button runs is not part of the program yet.
-  Command14->setEnabled(false);
+  Command14->setEnabled(bool(GenerateReport()));
+  Command14->onClick = [this] { Command14_Click(); };
 
   Label4[0] = new Label(QStringLiteral("Months"), this);
   Label4[0]->Move(7950, 2640, 900, 255);
@@ -86,8 +85,12 @@ PrintWindow::PrintWindow() : Form(kDesignCaption, 11400, 7300) {
   ProgressBar2 = new Bar(Qt::Horizontal, this);
   ProgressBar2->Move(8900, 2970, 2350, 255);
 
+  plainLabel(this, QStringLiteral("Draws in the report:"), 7950, 3300, 2250, 255);
+  Label20 = new Label(QString(), this);
+  Label20->Move(10200, 3300, 1050, 255);
   List1 = new ListBox(false, this);
-  List1->Move(7950, 3330, 3300, 2460);
+  List1->Move(7950, 3630, 3300, 2250);
+  List1->setVisible(false);
 
   CmdPrint = new Label(QStringLiteral("Print"), this);
   MakeButtonLook(*CmdPrint);
@@ -138,6 +141,15 @@ void PrintWindow::CmdPrint_Click() {
   document.setPlainText(Text1[1]->toPlainText());
   document.print(&printer);
   if (printer.printerState() == QPrinter::Error) MsgBox(kPrintFailed.arg(info.printerName()));
+}
+
+std::function<void(PrintWindow&)>& PrintWindow::GenerateReport() {
+  static std::function<void(PrintWindow&)> run;
+  return run;
+}
+
+void PrintWindow::Command14_Click() {
+  if (GenerateReport()) GenerateReport()(*this);
 }
 
 void PrintWindow::CmdSave_Click() {

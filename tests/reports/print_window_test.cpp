@@ -44,6 +44,27 @@ TEST_F(PrintWindowTest, LoadingShowsFirstAndLastDatesAndLeavesDrawOneCurrent) {
   EXPECT_EQ(w.Command14->Caption(), QStringLiteral("Generate Report"));
 }
 
+TEST_F(PrintWindowTest, GenerateReportRunsTheInstalledRunAndIsDisabledWithoutOne) {
+  PrintWindow& plain = Forms::get<PrintWindow>();
+  EXPECT_FALSE(plain.Command14->isEnabled());
+  EXPECT_FALSE(plain.List1->Visible());
+  EXPECT_EQ(plain.Label20->Caption(), QString());
+  plain.Command14_Click();  // nothing installed: nothing happens
+  test::UnloadAllWindows();
+
+  int runs = 0;
+  PrintWindow::GenerateReport() = [&runs](PrintWindow& w) {
+    ++runs;
+    w.Label20->setCaption(QStringLiteral("41"));
+  };
+  PrintWindow& w = Forms::get<PrintWindow>();
+  EXPECT_TRUE(w.Command14->isEnabled());
+  w.Command14->Click();
+  PrintWindow::GenerateReport() = nullptr;
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("41"));
+}
+
 TEST_F(PrintWindowTest, ActivationBeforeAnyDateOrderKeepsDesignCaptionAndChoice) {
   PrintWindow& w = Forms::get<PrintWindow>();
   w.Show();

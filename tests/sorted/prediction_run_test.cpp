@@ -1,0 +1,159 @@
+// The prediction run of the report window: a complete run on the bundled UK database, stop
+// requests, the report window's choices and a window closed while the run works.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include "common/paths.h"
+#include "common/settings.h"
+#include "controls/form.h"
+#include "database/shared_database.h"
+#include "reports/directory_sort.h"
+#include "reports/print_window.h"
+#include "sorted/prediction_run.h"
+#include "sorted/sorted_window.h"
+#include "support/fixtures.h"
+#include "support/recorder.h"
+
+namespace vtn {
+namespace {
+
+const QDate kToday(2024, 3, 5);
+
+class PredictionRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallPredictionRun();
+    PredictionReportDate() = [] { return kToday; };
+  }
+  void TearDown() override {
+    test::UnloadAllWindows();
+    PrintWindow::GenerateReport() = nullptr;
+    PredictionReportDate() = [] { return QDate::currentDate(); };
+    DirectorySort::TxtsaveTag().clear();
+  }
+  // The report window of a database whose date order was saved, so that its caption names it.
+  PrintWindow& reportWindow(const QString& path) {
+    OpenDatabase(path);
+    SaveUsOrUKdate(false);
+    PrintWindow& w = Forms::get<PrintWindow>();
+    w.Show();
+    return w;
+  }
+  // Runs f at the first moment the run lets events run.
+  static void atNextEvents(std::function<void()> f) {
+    QMetaObject::invokeMethod(qApp, std::move(f), Qt::QueuedConnection);
+  }
+};
+
+TEST_F(PredictionRunTest, CompleteRunOnTheUkDatabaseShowsAndSavesTheReport) {
+  PrintWindow& w = reportWindow(test::InstallBundledDatabase(QStringLiteral("UK-National-Lottery.dat")));
+  ASSERT_TRUE(w.Command14->isEnabled());
+  w.Command14->Click();
+
+  ASSERT_EQ(w.List1->ListCount(), 45);
+  EXPECT_FALSE(w.List1->Visible());
+  EXPECT_TRUE(w.List1->List(0).startsWith(QStringLiteral(" Mth 01 = ")));
+  EXPECT_TRUE(w.List1->List(12).startsWith(QStringLiteral(" Mth All = ")));
+  EXPECT_TRUE(w.List1->List(13).startsWith(QStringLiteral(" Day 01 = ")));
+  // The 13th month line and the 32nd day line both describe the whole year selection.
+  EXPECT_EQ(w.List1->List(12).mid(10), w.List1->List(44).mid(10).replace(QStringLiteral("Day All"), QStringLiteral("Mth All")));
+  EXPECT_EQ(w.Command14->Caption(), QStringLiteral("Generate Report"));
+  EXPECT_EQ(w.Label4[0]->Caption(), QStringLiteral("Months"));
+  EXPECT_EQ(w.Label4[1]->Caption(), QStringLiteral("Days"));
+  EXPECT_EQ(w.ProgressBar->Value(), 0.0f);
+  EXPECT_EQ(w.ProgressBar2->Value(), 0.0f);
+  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("3177"));
+  EXPECT_EQ(w.MousePointer(), Form::Pointer::Default);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+  const QString report = w.Text1[1]->Text();
+  EXPECT_TRUE(report.startsWith(QStringLiteral("Reports UK-National-Lottery.dat\r\n"
+                                               "Day filter = All Days Year filter = Year All\r\n"
+                                               "Number of draws used to calculate report = 3177\r\n"
+                                               "Start date = 19/11/94  End date = 06/06/26\r\n")));
+  EXPECT_TRUE(report.contains(QStringLiteral("\t\t") + w.List1->List(44) + QStringLiteral("\r\n")));
+  EXPECT_TRUE(report.endsWith(QStringLiteral("Print Created ") + QLocale::system().toString(kToday, QLocale::ShortFormat)));
+  EXPECT_EQ(test::FileBytes(DataBasesPath(QStringLiteral("Reports UK-National-Lottery.dat.rpt"))),
+            (report + QStringLiteral("\r\n")).toLatin1());
+  EXPECT_EQ(DirectorySort::TxtsaveTag(), QStringLiteral("FreqReport"));
+
+  SortedWindow& sorted = Forms::get<SortedWindow>();
+  EXPECT_EQ(sorted.Combo2->Text(), QStringLiteral("All"));
+  EXPECT_EQ(sorted.Combo3->Text(), QStringLiteral("All"));
+  EXPECT_EQ(sorted.List5->ListCount(), 3178);
+  EXPECT_TRUE(test::recorder().messages.empty());
+
+  // A second run starts afresh and replaces the file.
+  w.Command14->Click();
+  EXPECT_EQ(w.List1->ListCount(), 45);
+  EXPECT_EQ(w.Text1[1]->Text(), report);
+}
+
+TEST_F(PredictionRunTest, StopDuringTheMonthPassLeavesNoDayLinesNoReportAndNoFile) {
+  PrintWindow& w = reportWindow(test::InstallBundledDatabase(QStringLiteral("UK-National-Lottery.dat")));
+  Forms::get<SortedWindow>().Combo2->setText(QStringLiteral("05"));
+  atNextEvents([&w] { w.Command14->Click(); });
+  w.Command14->Click();
+  EXPECT_EQ(w.Command14->Caption(), QStringLiteral("Generate Report"));
+  EXPECT_LE(w.List1->ListCount(), 1);
+  for (const QString& line : w.List1->Rows()) EXPECT_FALSE(line.startsWith(QStringLiteral(" Day"))) << line.toStdString();
+  EXPECT_FALSE(w.List1->Visible());
+  EXPECT_EQ(w.Text1[1]->Text(), QString());
+  EXPECT_EQ(w.Label4[0]->Caption(), QStringLiteral("Months"));
+  EXPECT_EQ(w.Label4[1]->Caption(), QStringLiteral("Days"));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(QFile::exists(DataBasesPath(QStringLiteral("Reports UK-National-Lottery.dat.rpt"))));
+  // The run began with the whole month: a day left in the filter does not narrow it.
+  EXPECT_EQ(Forms::get<SortedWindow>().Combo2->Text(), QStringLiteral("All"));
+}
+
+TEST_F(PredictionRunTest, YearAndWeekdayChoicesRestrictEveryEntryAndTheDrawFigure) {
+  PrintWindow& w = reportWindow(test::InstallDatabase(
+      QStringLiteral("UK-Small.dat"),
+      {test::Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("04/01/97"), QStringLiteral("Sa")),
+       test::Draw(2, {11, 12, 13, 14, 15, 16}, 0, QStringLiteral("08/01/97"), QStringLiteral("We")),
+       test::Draw(3, {21, 22, 23, 24, 25, 26}, 27, QStringLiteral("03/02/98"), QStringLiteral("Sa")),
+       test::Draw(4, {31, 32, 33, 34, 35, 36}, 37, QStringLiteral("07/02/97"), QStringLiteral("Sa"))}));
+  w.Combo6->setText(QStringLiteral("97"));
+  w.Combo9->setText(QStringLiteral("Saturday"));
+  w.Command14->Click();
+  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("1"));  // two Saturday draws in 97
+  EXPECT_EQ(w.List1->List(0), QStringLiteral(" Mth 01 = 07 06 05 04 03 02\t\tMth 01 = 01 02 03 04 05 06"));
+  const QString noBalls(17, QLatin1Char(' '));
+  EXPECT_EQ(w.List1->List(2), " Mth 03 = " + noBalls + "\t\tMth 03 = " + noBalls);
+  const QStringList lines = w.Text1[1]->Text().split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines[1], QStringLiteral("Day filter = Saturday Year filter = Year 97"));
+  // 14 balls of the selection beside the first 14 entry lines, N/A beside the rest.
+  EXPECT_TRUE(lines[8].startsWith(QStringLiteral("1\t\t001\t\t3\t\t Mth 01")));
+  EXPECT_TRUE(lines[21].startsWith(QStringLiteral("37\t\t001\t\t3\t\t")));
+  EXPECT_TRUE(lines[22].startsWith(QStringLiteral("N/A\t\tN/A\t\tN/A\t\t")));
+  EXPECT_EQ(Forms::get<SortedWindow>().List3->List(0), QStringLiteral("00"));
+}
+
+TEST_F(PredictionRunTest, ClosingTheReportWindowDuringARunEndsItQuietly) {
+  reportWindow(test::InstallBundledDatabase(QStringLiteral("UK-National-Lottery.dat")));
+  Forms::get<SortedWindow>();
+  PrintWindow& w = Forms::get<PrintWindow>();
+  atNextEvents([] { Forms::unload<PrintWindow>(); });
+  w.Command14->Click();
+  EXPECT_FALSE(Forms::isLoaded<PrintWindow>());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(QFile::exists(DataBasesPath(QStringLiteral("Reports UK-National-Lottery.dat.rpt"))));
+}
+
+TEST_F(PredictionRunTest, ASaveThatFailsIsReported) {
+  PrintWindow& w = reportWindow(test::InstallDatabase(
+      QStringLiteral("UK-Small.dat"), {test::Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("04/01/97"), QStringLiteral("Sa"))}));
+  QDir().mkpath(DataBasesPath(QStringLiteral("Reports UK-Small.dat.rpt")));  // a folder where the file would go
+  w.Command14->Click();
+  EXPECT_FALSE(w.Text1[1]->Text().isEmpty());
+  ASSERT_EQ(test::recorder().messages.size(), 1u);
+  EXPECT_TRUE(test::recorder().lastText().contains(QStringLiteral("could not be saved")));
+}
+
+}  // namespace
+}  // namespace vtn
