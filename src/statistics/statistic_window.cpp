@@ -237,7 +237,8 @@ void StatisticWindow::buildGraphPage() {
 
   // The text panel covers the graph while the text view is shown.
   Pictur[5] = new PictureBox(page);
-  Pictur[5]->Move(0, kChartTop, kListLeft * 2 + kListWidth, kTextPanelHeight);
+  // As wide as the charts, so that no bars show beside the tables.
+  Pictur[5]->Move(0, kChartTop, kChartWidth, kTextPanelHeight);
   Pictur[5]->setFrameShape(QFrame::Box);
   List1 = new ListBox(false, Pictur[5]);
   List1->Move(kListLeft, 0, kListWidth, 270);
@@ -459,6 +460,13 @@ void StatisticWindow::AddTheNumbers() {
       label->setCaption(BallOfRow(row));
       label->Tag = row.left(row.indexOf(QLatin1Char(' ')));
     }
+    // Places this scan did not fill go back to blank: a ball left from an earlier scan would
+    // read as ranked now, and the "Perm" release would hand it over.
+    for (int j = std::min(kRanked, rows); j < kRanked; ++j) {
+      Label* label = (*ranked[size_t(p)])[size_t(j)];
+      label->setCaption(text::kLabelStart);
+      label->Tag.clear();
+    }
   }
 }
 
@@ -501,6 +509,8 @@ void StatisticWindow::showPage(int page) {
     pages_[size_t(i)]->setVisible(i == page);
     tabs_[size_t(i)]->setBackColor(i == page ? kWhite : kLightGrey);
   }
+  // The text view lies over the graph: offered on the graph page only, where it can be seen.
+  for (OptionButton* option : Option4) option->setVisible(page == 0);
 }
 
 void StatisticWindow::LabGraph_Click() {

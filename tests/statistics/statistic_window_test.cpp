@@ -84,6 +84,13 @@ TEST_F(StatisticWindowTest, ScanFillsBarsListsAndRankingWithBallsOnly) {
   EXPECT_FALSE(w.ProgressBar6[0]->Enabled());
   EXPECT_TRUE(w.ProgressBar6[98]->Enabled());
   EXPECT_TRUE(w.CmdScan->Enabled());
+
+  // A scan of fewer draws leaves no ball of the earlier scan in the places it did not fill.
+  filter(w, QStringLiteral("Saturday"));
+  w.CmdScan_Click();
+  EXPECT_EQ(w.LabBallOne[0]->Caption(), QStringLiteral("2"));
+  EXPECT_EQ(w.LabBallOne[1]->Caption(), QStringLiteral("00"));
+  EXPECT_EQ(w.LabBallOne[1]->Tag, QString());
 }
 
 TEST_F(StatisticWindowTest, RescaleBeforeAnyScanSetsEveryMaximumToOne) {
@@ -219,6 +226,10 @@ TEST_F(StatisticWindowTest, TextViewNeedsAScanNotBallOneAsLowestBall) {
   EXPECT_FALSE(w.Pictur[5]->Visible());
   EXPECT_EQ(w.List4->ListCount(), 0);
   EXPECT_TRUE(w.ProgressBar8[99]->Enabled());
+  // The view choice is offered only where the text panel can be seen.
+  EXPECT_FALSE(w.Option4[1]->Visible());
+  w.LabGraph_Click();
+  EXPECT_TRUE(w.Option4[1]->Visible());
 }
 
 TEST_F(StatisticWindowTest, PerNumberReportLeavesOutPositionsWithoutTheBall) {
