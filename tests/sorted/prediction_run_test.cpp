@@ -47,6 +47,20 @@ class PredictionRunTest : public ::testing::Test {
   static void atNextEvents(std::function<void()> f) {
     QMetaObject::invokeMethod(qApp, std::move(f), Qt::QueuedConnection);
   }
+  // Runs f at every moment the run lets events run, while *on holds.
+  static void atEveryEvents(std::shared_ptr<bool> on, std::function<void()> f) {
+    atNextEvents([on, f] {
+      if (!*on) return;
+      f();
+      atEveryEvents(on, f);
+    });
+  }
+  PrintWindow& smallReportWindow() {
+    return reportWindow(test::InstallDatabase(
+        QStringLiteral("UK-Small.dat"),
+        {test::Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("04/01/97"), QStringLiteral("Sa")),
+         test::Draw(2, {11, 12, 13, 14, 15, 16}, 0, QStringLiteral("08/02/97"), QStringLiteral("We"))}));
+  }
 };
 
 TEST_F(PredictionRunTest, CompleteRunOnTheUkDatabaseShowsAndSavesTheReport) {
@@ -93,6 +107,33 @@ TEST_F(PredictionRunTest, CompleteRunOnTheUkDatabaseShowsAndSavesTheReport) {
   EXPECT_EQ(w.Text1[1]->Text(), report);
 }
 
+TEST_F(PredictionRunTest, ProgressLabelsCountDownAndTheDayPassCoversEveryMonth) {
+  PrintWindow& w = smallReportWindow();
+  QStringList months, days, monthFilterInDayPass;
+  auto seen = [](QStringList& list, const QString& text) {
+    if (list.isEmpty() || list.back() != text) list << text;
+  };
+  auto on = std::make_shared<bool>(true);
+  atEveryEvents(on, [&] {
+    seen(months, w.Label4[0]->Caption());
+    seen(days, w.Label4[1]->Caption());
+    if (w.List1->List(13).startsWith(QStringLiteral(" Day")))
+      seen(monthFilterInDayPass, Forms::get<SortedWindow>().Combo3->Text());
+  });
+  w.Command14->Click();
+  *on = false;
+  QStringList countdown{QStringLiteral("Months")};
+  for (int left = 12; left >= 0; --left) countdown << QStringLiteral("%1 months left").arg(left);
+  EXPECT_EQ(months, countdown << QStringLiteral("Months"));
+  countdown = {QStringLiteral("Days")};
+  for (int left = 31; left >= 0; --left) countdown << QStringLiteral("%1 days left").arg(left);
+  EXPECT_EQ(days, countdown << QStringLiteral("Days"));
+  EXPECT_EQ(monthFilterInDayPass, QStringList{QStringLiteral("All")});
+  const QString noBalls(17, QLatin1Char(' '));
+  EXPECT_EQ(w.List1->List(13), " Day 01 = " + noBalls + "\t\tDay 01 = " + noBalls);
+  EXPECT_EQ(w.List1->List(16), QStringLiteral(" Day 04 = 07 06 05 04 03 02\t\tDay 04 = 01 02 03 04 05 06"));
+}
+
 TEST_F(PredictionRunTest, StopDuringTheMonthPassLeavesNoDayLinesNoReportAndNoFile) {
   PrintWindow& w = reportWindow(test::InstallBundledDatabase(QStringLiteral("UK-National-Lottery.dat")));
   Forms::get<SortedWindow>().Combo2->setText(QStringLiteral("05"));
@@ -109,6 +150,35 @@ TEST_F(PredictionRunTest, StopDuringTheMonthPassLeavesNoDayLinesNoReportAndNoFil
   EXPECT_FALSE(QFile::exists(DataBasesPath(QStringLiteral("Reports UK-National-Lottery.dat.rpt"))));
   // The run began with the whole month: a day left in the filter does not narrow it.
   EXPECT_EQ(Forms::get<SortedWindow>().Combo2->Text(), QStringLiteral("All"));
+}
+
+TEST_F(PredictionRunTest, StopDuringTheDayPassEndsAtThatEntryWithoutAReport) {
+  PrintWindow& w = smallReportWindow();
+  auto on = std::make_shared<bool>(true);
+  atEveryEvents(on, [&] {
+    if (w.List1->ListCount() == 15) w.Command14->Click();  // just after the second day line
+  });
+  w.Command14->Click();
+  *on = false;
+  EXPECT_EQ(w.Command14->Caption(), QStringLiteral("Generate Report"));
+  EXPECT_EQ(w.List1->ListCount(), 0);
+  EXPECT_FALSE(w.List1->Visible());
+  EXPECT_EQ(w.Text1[1]->Text(), QString());
+  EXPECT_EQ(w.Label4[0]->Caption(), QStringLiteral("Months"));
+  EXPECT_EQ(w.Label4[1]->Caption(), QStringLiteral("Days"));
+  EXPECT_EQ(Forms::get<SortedWindow>().Combo2->Text(), QStringLiteral("03"));
+  EXPECT_FALSE(QFile::exists(DataBasesPath(QStringLiteral("Reports UK-Small.dat.rpt"))));
+}
+
+TEST_F(PredictionRunTest, AnEmptyDatabaseGivesNoReportText) {
+  PrintWindow& w = reportWindow(test::InstallDatabase(QStringLiteral("UK-Empty.dat"), {}));
+  w.Command14->Click();
+  ASSERT_EQ(w.List1->ListCount(), 45);
+  const QString noBalls(17, QLatin1Char(' '));
+  EXPECT_EQ(w.List1->List(44), " Day All = " + noBalls + "\t\tDay All = " + noBalls);
+  EXPECT_EQ(w.Text1[1]->Text(), QString());
+  EXPECT_EQ(test::FileBytes(DataBasesPath(QStringLiteral("Reports UK-Empty.dat.rpt"))), QByteArray("\r\n"));
+  EXPECT_TRUE(test::recorder().messages.empty());
 }
 
 TEST_F(PredictionRunTest, YearAndWeekdayChoicesRestrictEveryEntryAndTheDrawFigure) {
