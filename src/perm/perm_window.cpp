@@ -187,6 +187,7 @@ void FrmTxt::layOutControls() {
   ListPerms->setCountBallOrder(true);
   List4 = makeList(true, 0, 0, 0, 0);
   LstMainWindowSorted = makeList(true, 0, 0, 0, 0);
+  LstMainWindowSorted->setCountBallOrder(true);  // takes the statistics window's count-ball rows
   for (ListBox* hidden : {ListPerms, List4, LstMainWindowSorted}) hidden->setVisible(false);
 
   // The pick list opens beside the box that asks for it, over everything else.
