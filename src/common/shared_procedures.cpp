@@ -14,6 +14,13 @@
 
 namespace vtn {
 
+const QStringList& DayFilterChoices() {
+  static const QStringList choices = {QStringLiteral("All Days"),  QStringLiteral("Saturday"), QStringLiteral("Sunday"),
+                                      QStringLiteral("Monday"),    QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
+                                      QStringLiteral("Thursday"), QStringLiteral("Friday")};
+  return choices;
+}
+
 QStringList ReadListItems(const QString& path) {
   QStringList items;
   QFile file(path);

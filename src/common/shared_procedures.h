@@ -1,6 +1,7 @@
 #pragma once
 // Procedures that every window shares: list and text files, range boxes, key filters.
 #include <QString>
+#include <QStringList>
 
 namespace vtn {
 
@@ -20,6 +21,9 @@ void SetListScrollWidth(ListBox& list);
 // Writes a text box's whole text and a CR LF to a file, replacing it. Returns false (and
 // writes nothing) when the file cannot be written; callers that must tell the user do so.
 bool SaveTextToFile(const QString& fileName, const TextControl& box);
+
+// The choices of the day filters: "All Days", then Saturday to Friday.
+const QStringList& DayFilterChoices();
 
 // When the second box's value is not 0 and lower than the first's, the two change places, each
 // written as a plain decimal number ("07" becomes "7").

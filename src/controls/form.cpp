@@ -165,6 +165,13 @@ void Forms::unloadAll() {
   while (!registry().empty()) registry().begin()->second->Unload();
 }
 
+bool Forms::isOpen(const Form* form) {
+  if (!form) return false;
+  for (const auto& entry : registry())
+    if (entry.second == form) return true;
+  return false;
+}
+
 Form* Forms::find(std::type_index type) {
   auto it = registry().find(type);
   return it == registry().end() ? nullptr : it->second;

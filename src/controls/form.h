@@ -86,6 +86,8 @@ class Forms {
   }
   template <class T>
   static bool isLoaded() { return find(typeid(T)) != nullptr; }
+  // True while the window is loaded: false once it is unloaded, even before it is deleted.
+  static bool isOpen(const Form* form);
   template <class T>
   static void unload() {
     if (Form* f = find(typeid(T))) f->Unload();

@@ -50,6 +50,12 @@ void ListRows::removeRowAt(int at) {
   endRemoveRows();
 }
 
+void ListRows::resetRows(QStringList rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
 void ListRows::clearRows() {
   beginResetModel();
   rows_.clear();
@@ -89,6 +95,20 @@ void ListBox::AddItem(const QString& text, int index) {
   else if (index >= 0 && index < rows.size()) at = index;
   fromCode_ = true;
   rows_.insertRow(at, text);
+  fromCode_ = false;
+}
+
+void ListBox::AddItems(const QStringList& texts) {
+  if (ListCount() > 0) {
+    for (const QString& text : texts) AddItem(text);
+    return;
+  }
+  // A stable sort keeps equal rows in adding order, as inserting each after its equals does.
+  QStringList rows = texts;
+  if (sorted_ && countBallOrder_) std::stable_sort(rows.begin(), rows.end(), CountBallLess);
+  else if (sorted_) std::stable_sort(rows.begin(), rows.end());
+  fromCode_ = true;
+  rows_.resetRows(std::move(rows));
   fromCode_ = false;
 }
 

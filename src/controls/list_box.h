@@ -26,6 +26,7 @@ class ListRows : public QAbstractListModel {
 
   const QStringList& rows() const { return rows_; }
   void insertRow(int at, const QString& text);
+  void resetRows(QStringList rows);
   void removeRowAt(int at);
   void clearRows();
 
@@ -53,6 +54,9 @@ class ListBox : public QListView, public Control {
   const QStringList& Rows() const { return rows_.rows(); }
   // Adds at the sorted place, or at the end of an unsorted list (or before `index` when given).
   void AddItem(const QString& text, int index = -1);
+  // Adds many rows at once, in the order AddItem one by one would give, with one model reset
+  // when the list is empty: a pass that lists thousands of draws inserts no row at a time.
+  void AddItems(const QStringList& texts);
   // Removing the selected row leaves no row selected (ListIndex -1); no click handling runs.
   void RemoveItem(int index);
   void Clear();

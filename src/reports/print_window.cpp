@@ -8,6 +8,7 @@
 
 #include "common/message.h"
 #include "common/settings.h"
+#include "common/shared_procedures.h"
 #include "common/window_bar.h"
 #include "database/shared_database.h"
 #include "reports/directory_sort.h"
@@ -24,9 +25,6 @@ const QStringList kYears = {QStringLiteral("All"), QStringLiteral("94"), QString
                             QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"), QStringLiteral("04"),
                             QStringLiteral("05"), QStringLiteral("06"), QStringLiteral("07"), QStringLiteral("08"),
                             QStringLiteral("09"), QStringLiteral("10")};
-const QStringList kWeekdays = {QStringLiteral("All Days"), QStringLiteral("Saturday"), QStringLiteral("Sunday"),
-                               QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
-                               QStringLiteral("Thursday"), QStringLiteral("Friday")};
 
 QLabel* plainLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
   auto* label = new Label(text, parent);
@@ -67,7 +65,7 @@ PrintWindow::PrintWindow() : Form(kDesignCaption, 11400, 7300) {
   plainLabel(this, QStringLiteral("Day"), 9600, 1470, 1650, 240);
   Combo9 = new ComboBox(this);
   Combo9->Move(9600, 1710, 1650, 330);
-  for (const QString& d : kWeekdays) Combo9->AddItem(d);
+  for (const QString& d : DayFilterChoices()) Combo9->AddItem(d);
   Combo9->setText(QStringLiteral("All Days"));
 
   Command14 = new Label(QStringLiteral("Generate Report"), this);

@@ -42,15 +42,14 @@ struct RunWindows {
   QPointer<SortedWindow> sorted;
 
   bool alive() const {
-    return report && sorted && Forms::isLoaded<PrintWindow>() && &Forms::get<PrintWindow>() == report.data() &&
-           Forms::isLoaded<SortedWindow>() && &Forms::get<SortedWindow>() == sorted.data();
+    return Forms::isOpen(report.data()) && Forms::isOpen(sorted.data());
   }
 
   // Leaves the report window idle, when it is still open.
   void abandon() const {
     if (!report) return;
     report->setMousePointer(Form::Pointer::Default);
-    if (!Forms::isLoaded<PrintWindow>() || &Forms::get<PrintWindow>() != report.data()) return;
+    if (!Forms::isOpen(report.data())) return;
     report->Command14->setCaption(kGenerate);
     report->Label4[0]->setCaption(kMonths);
     report->Label4[1]->setCaption(kDays);

@@ -36,14 +36,6 @@ const QString kResultsAsAppeared = QStringLiteral("Results listed as appeared");
 const QString kAppearances = QStringLiteral("Appearances in selection");
 const QString kMostToLeastTip = QStringLiteral("Shows numbers from most common to least common");
 const QString kAllDays = QStringLiteral("All Days");
-const QStringList kWeekdays = {kAllDays,
-                               QStringLiteral("Saturday"),
-                               QStringLiteral("Sunday"),
-                               QStringLiteral("Monday"),
-                               QStringLiteral("Tuesday"),
-                               QStringLiteral("Wednesday"),
-                               QStringLiteral("Thursday"),
-                               QStringLiteral("Friday")};
 // Captions of our own for controls that have none of their own.
 const QString kShownDraw = QStringLiteral("Draw");
 const QString kBonus = QStringLiteral("BB");
@@ -118,7 +110,7 @@ void SortedWindow::layOutControls() {
   Combo2 = filterCombo(Frame2, 2520, numberedRows(31), sorted::kAll);
   Frame3 = new Frame(kFilterDays, panel);
   Frame3->Move(3990, 30, 1920, 930);
-  Combo8 = filterCombo(Frame3, 120, kWeekdays, kAllDays);
+  Combo8 = filterCombo(Frame3, 120, DayFilterChoices(), kAllDays);
   Combo8->setWidth(1680);
   Combo8->setToolTipText(kFilterDaysTip);
   Option1 = new OptionButton(kUkOption, panel);
@@ -239,26 +231,12 @@ void SortedWindow::FillTextSortedWindow() {
   for (size_t i = 0; i < 6; ++i) Label16[i]->setCaption(TxtBall[i]->Text());
 }
 
-void SortedWindow::Combo2_Click() {
-  if (!isLoadedWindow()) return;
-  GotoDBZero();
-  SortListDatesSortedWindow();
-}
+void SortedWindow::Combo2_Click() { filterChosen(); }
+void SortedWindow::Combo3_Click() { filterChosen(); }
+void SortedWindow::Combo4_Click() { filterChosen(); }
+void SortedWindow::Combo8_Click() { filterChosen(); }
 
-void SortedWindow::Combo3_Click() {
-  if (!isLoadedWindow()) return;
-  GotoDBZero();
-  SortListDatesSortedWindow();
-}
-
-void SortedWindow::Combo4_Click() {
-  if (!isLoadedWindow()) return;
-  GotoDBZero();
-  SortListDatesSortedWindow();
-}
-
-void SortedWindow::Combo8_Click() {
-  if (!isLoadedWindow()) return;
+void SortedWindow::filterChosen() {
   GotoDBZero();
   SortListDatesSortedWindow();
 }
@@ -301,8 +279,8 @@ void SortedWindow::SortListDatesSortedWindow() {
     if (recNum - 1 == draws) break;
   }
   txtRecNum->setText(QString::number(recNum));
-  for (const QString& row : rows) List5->AddItem(row);
-  for (const QString& row : rows) LstDrawResults->AddItem(row);
+  List5->AddItems(rows);
+  LstDrawResults->AddItems(rows);
 
   DoEvents();
   QString lines;
@@ -352,9 +330,6 @@ void SortedWindow::LstDrawResults_MouseDown(int, int, int, int) {
   }
 }
 
-bool SortedWindow::isLoadedWindow() const {
-  return Forms::isLoaded<SortedWindow>() && &Forms::get<SortedWindow>() == this;
-}
 
 bool SortedWindow::ShellOpenDocument(const QString& path) {
   const QUrl url = QUrl::fromUserInput(path);

@@ -77,9 +77,8 @@ class SortedWindow : public Form {
 
  private:
   void layOutControls();
-  // False once the window is closed: a combo losing the focus as its window goes can still
-  // report a choice, and no pass may run in a closed window.
-  bool isLoadedWindow() const;
+  // Any filter choice: rewind, then the pass.
+  void filterChosen();
   // Opens a document or link with the desktop's default action; true when that started.
   bool ShellOpenDocument(const QString& path);
 };

@@ -34,8 +34,6 @@ inline const QString kRemoveMarkers = u"Remove markers from graph when new draw 
 inline const QString kOnlyCurrent = u"Show only current draw results"_s;
 inline const QString kDayFilter = u"Draws on"_s;
 inline const QString kAllDays = u"All Days"_s;
-inline const std::array<QString, 8> kDays{u"All Days"_s, u"Saturday"_s, u"Sunday"_s, u"Monday"_s,
-                                          u"Tuesday"_s, u"Wednesday"_s, u"Thursday"_s, u"Friday"_s};
 inline const QString kLabelStart = u"00"_s;
 
 inline const std::array<QString, 7> kChartCaption{

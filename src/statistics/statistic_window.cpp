@@ -6,6 +6,7 @@
 
 #include "common/message.h"
 #include "common/numbers.h"
+#include "common/shared_procedures.h"
 #include "common/window_bar.h"
 #include "controls/colors.h"
 #include "controls/events.h"
@@ -145,7 +146,7 @@ void StatisticWindow::buildTopBand() {
   plainLabel(this, text::kDayFilter, 12000, 135, 900, 300);
   Combo10 = new ComboBox(this);
   Combo10->Move(12900, 90, 1950, 360);
-  for (const QString& day : text::kDays) Combo10->AddItem(day);
+  for (const QString& day : DayFilterChoices()) Combo10->AddItem(day);
   Combo10->setText(text::kAllDays);
   Combo10->onClick = [this] { Combo10_Click(); };
 
@@ -370,16 +371,15 @@ void StatisticWindow::fillDrawList() {
   draws.Clear();
   pointerScanRefused_ = false;
   const QString filter = Combo10->Text();
-  draws.setUpdatesEnabled(false);
+  QStringList rows;
   const int count = DrawCount();
-  for (int k = 1; k <= count; ++k) {
-    if (!ReadDraw(k)) {
-      MsgBox(DrawReadFailure(k) + kReadStopped.arg(draws.ListCount()), kProgramTitle);
-      break;
-    }
-    if (stats::PassesDayFilter(filter, CurrentDraw.Day)) draws.AddItem(stats::ScannedDrawRow(CurrentDraw));
+  int unreadable = 0;
+  for (int k = 1; k <= count && !unreadable; ++k) {
+    if (!ReadDraw(k)) unreadable = k;
+    else if (stats::PassesDayFilter(filter, CurrentDraw.Day)) rows << stats::ScannedDrawRow(CurrentDraw);
   }
-  draws.setUpdatesEnabled(true);
+  draws.AddItems(rows);
+  if (unreadable) MsgBox(DrawReadFailure(unreadable) + kReadStopped.arg(rows.size()), kProgramTitle);
 }
 
 void StatisticWindow::Combo10_Click() { fillDrawList(); }
@@ -513,29 +513,14 @@ void StatisticWindow::showPage(int page) {
   for (OptionButton* option : Option4) option->setVisible(page == 0);
 }
 
-void StatisticWindow::LabGraph_Click() {
-  showPage(0);
-  Option4[0]->setValue(true);
-  Option4[1]->setValue(false);
-  Option4_Click(0);
-}
+void StatisticWindow::LabGraph_Click() { tabChosen(0); }
+void StatisticWindow::LabData_Click() { tabChosen(1); }
+void StatisticWindow::LabScan_Click() { tabChosen(2); }
+void StatisticWindow::LabReport_Click() { tabChosen(3); }
 
-void StatisticWindow::LabData_Click() {
-  showPage(1);
-  Option4[0]->setValue(true);
-  Option4[1]->setValue(false);
-  Option4_Click(0);
-}
-
-void StatisticWindow::LabScan_Click() {
-  showPage(2);
-  Option4[0]->setValue(true);
-  Option4[1]->setValue(false);
-  Option4_Click(0);
-}
-
-void StatisticWindow::LabReport_Click() {
-  showPage(3);
+void StatisticWindow::tabChosen(int page) {
+  showPage(page);
+  // Every tab comes back to the graph view.
   Option4[0]->setValue(true);
   Option4[1]->setValue(false);
   Option4_Click(0);

@@ -130,6 +130,8 @@ class StatisticWindow : public Form {
   void layoutCharts(int highestBall);
   void fillDrawList();
   void showPage(int page);
+  // A view tab: its page, then back to the graph view.
+  void tabChosen(int page);
   void showDraw(int row);
   void markDraw(const QString& row, int borderStyle);
   // One position's read-out; what differs between the six handlers is in the position's table.

@@ -56,10 +56,13 @@ TEST(ListBox, CountBallOrderIsTextOrderBelow1000AndByCountAbove) {
   for (const QStringList& sorted : {small, large}) {
     QStringList order = sorted;
     std::reverse(order.begin(), order.end());
-    vtn::ListBox list(true);
+    vtn::ListBox list(true), atOnce(true);
     list.setCountBallOrder(true);
+    atOnce.setCountBallOrder(true);
     for (const QString& row : order) list.AddItem(row);
+    atOnce.AddItems(order);
     EXPECT_EQ(rowsOf(list), sorted);
+    EXPECT_EQ(rowsOf(atOnce), sorted);
   }
   EXPECT_TRUE(vtn::CountBallLess("012 12", "012 7"));
   EXPECT_FALSE(vtn::CountBallLess("1000 15", "999 18"));
