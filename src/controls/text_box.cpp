@@ -1,8 +1,12 @@
 #include "controls/text_box.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 
 namespace vtn {
@@ -46,6 +50,11 @@ void TextBox::runChange() {
 void TextBox::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+  if (onPaste && event->matches(QKeySequence::Paste)) {
+    event->accept();
+    onPaste(QGuiApplication::clipboard()->text());
+    return;
+  }
   const int original = KeyAsciiOf(*event);
   if (original < 0 || !onKeyPress) {
     QLineEdit::keyPressEvent(event);
@@ -78,6 +87,32 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
   QLineEdit::mouseDoubleClickEvent(event);
   if (onDblClick) onDblClick();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (onPaste && event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    event->accept();
+    onPaste(QGuiApplication::clipboard()->text(QClipboard::Selection));
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+  if (!onPaste) {
+    QLineEdit::contextMenuEvent(event);
+    return;
+  }
+  // The box's own menu, with its Paste handing the clipboard to onPaste.
+  QMenu* menu = createStandardContextMenu();
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() != QStringLiteral("edit-paste") && !action->text().startsWith(QLineEdit::tr("&Paste")))
+      continue;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, [this] { onPaste(QGuiApplication::clipboard()->text()); });
+  }
+  menu->exec(event->globalPos());
+  delete menu;
 }
 
 void TextBox::dragEnterEvent(QDragEnterEvent* event) {

@@ -31,12 +31,17 @@ class TextBox : public QLineEdit, public TextControl {
   std::function<void(int& keyAscii)> onKeyPress;
   // Set to accept dropped plain text.
   std::function<void(const QMimeData& data)> onDrop;
+  // Set to take pasted text, however it is pasted (the paste keys, the context menu's Paste, a
+  // middle click), instead of the box inserting it.
+  std::function<void(const QString& text)> onPaste;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;

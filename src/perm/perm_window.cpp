@@ -1,12 +1,6 @@
 #include "perm/perm_window.h"
 
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <algorithm>
 
 #include "common/help.h"
@@ -66,14 +60,25 @@ bool isDigitsOnly(const QString& text) {
   return true;
 }
 
-// A paste into a number box takes digits only, as typing does; the box keeps its two characters.
-void pasteIntoBox(TextBox& box, const QString& text) {
-  const QString number = text.trimmed();
-  if (!isDigitsOnly(number)) {
-    Beep();
-    return;
-  }
-  box.insert(number);
+// The ball that dropped text brings: a band row brings the ball after its count, text from
+// elsewhere must be a number itself. Empty, after the beep, for anything else.
+QString droppedBall(const QMimeData& data) {
+  const QString text = data.text().trimmed();
+  const QString ball = text.contains(QLatin1Char(' ')) ? BallOfRow(text) : text;
+  if (isDigitsOnly(ball)) return ball;
+  Beep();
+  return QString();
+}
+
+// A number box and a win-check box hold one ball: two characters at most, and pasted text must
+// be digits, as typing is; anything else is refused with the beep.
+void takeBallsOnly(TextBox& box) {
+  box.setMaxLength(2);
+  box.onPaste = [&box](const QString& text) {
+    const QString number = text.trimmed();
+    if (isDigitsOnly(number)) box.insert(number);
+    else Beep();
+  };
 }
 
 }  // namespace
@@ -113,6 +118,7 @@ void FrmTxt::layOutControls() {
     box->Move(120 + 633 * i, 4020, 555, 315);
     box->setAlignment(Qt::AlignCenter);
     box->setText(QStringLiteral("0"));
+    takeBallsOnly(*box);
     Text1[i] = box;
   }
   auto* tally = new TextArea(this);
@@ -137,8 +143,7 @@ void FrmTxt::layOutControls() {
     box->Move(kBoxLeft + kBoxStep * i, kBoxTop, kBoxWidth, kBoxHeight);
     box->setAlignment(Qt::AlignCenter);
     box->setBackColor(kWhite);
-    box->setMaxLength(2);  // a ball has two digits
-    box->installEventFilter(this);
+    takeBallsOnly(*box);
     TXTActiveNumbers[i] = box;
   }
   TXTActiveNumbers[8]->setToolTipText(text::kQuickListTip);
@@ -248,6 +253,10 @@ void FrmTxt::wireEvents() {
   for (int i = 0; i < 6; ++i) {
     auto* box = static_cast<TextBox*>(Text1[i]);
     box->onChange = [this, i] { Text1_Change(i); };
+    box->onDrop = [box](const QMimeData& data) {
+      const QString ball = droppedBall(data);
+      if (!ball.isEmpty()) box->setText(ball);
+    };
     box->onLostFocus = [this, i, leftTheBox] {
       if (leftTheBox()) Text1_LostFocus(i);
     };
@@ -520,51 +529,8 @@ void FrmTxt::TXTActiveNumbers_KeyPress(int Index, int& KeyAscii) {
 }
 
 void FrmTxt::TXTActiveNumbers_OLEDragDrop(int Index, const QMimeData& Data) {
-  // A band row brings the ball after its count; text from elsewhere must be a number itself.
-  const QString text = Data.text().trimmed();
-  const QString ball = text.contains(QLatin1Char(' ')) ? BallOfRow(text) : text;
-  if (!isDigitsOnly(ball)) {
-    Beep();
-    return;
-  }
-  TXTActiveNumbers[Index]->setText(ball);
-}
-
-bool FrmTxt::eventFilter(QObject* watched, QEvent* event) {
-  // Pasted text goes through the same rule as typed keys, whichever way it is pasted.
-  auto* box = qobject_cast<TextBox*>(watched);
-  if (!box || std::find(TXTActiveNumbers.begin(), TXTActiveNumbers.end(), box) == TXTActiveNumbers.end())
-    return Form::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::KeyPress:
-      if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
-        pasteIntoBox(*box, QGuiApplication::clipboard()->text());
-        return true;
-      }
-      break;
-    case QEvent::MouseButtonRelease:
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
-          QGuiApplication::clipboard()->supportsSelection()) {
-        pasteIntoBox(*box, QGuiApplication::clipboard()->text(QClipboard::Selection));
-        return true;
-      }
-      break;
-    case QEvent::ContextMenu: {
-      QMenu* menu = box->createStandardContextMenu();
-      for (QAction* action : menu->actions()) {
-        if (action->objectName() != QStringLiteral("edit-paste") && !action->text().startsWith(QLineEdit::tr("&Paste")))
-          continue;
-        disconnect(action, &QAction::triggered, nullptr, nullptr);
-        connect(action, &QAction::triggered, box, [box] { pasteIntoBox(*box, QGuiApplication::clipboard()->text()); });
-      }
-      menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
-      delete menu;
-      return true;
-    }
-    default:
-      break;
-  }
-  return Form::eventFilter(watched, event);
+  const QString ball = droppedBall(Data);
+  if (!ball.isEmpty()) TXTActiveNumbers[Index]->setText(ball);
 }
 
 void FrmTxt::BandList_StartDrag(ListBox& list, QMimeData& Data) {

@@ -122,9 +122,6 @@ class FrmTxt : public Form {
   void Label1_Click();
   void CmdPrintIt_Click();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void layOutControls();
   void wireEvents();

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -164,6 +165,12 @@ TEST_F(PermWindowTest, LoadLeavesTheDesignStateAndTheHelpPath) {
   EXPECT_TRUE(w.Label26->Tag.isEmpty());
   EXPECT_EQ(w.LstSorted->ListCount(), 0);
   EXPECT_FALSE(FrmTxt::FirstRefreshDone);  // cleared for the hand-over's own refresh
+  // The work lists that take count-ball rows order them by count, also past 999.
+  for (ListBox* list : {w.ListPerms, w.LstMainWindowSorted}) {
+    for (const char* row : {"1000 07", "999 05"}) list->AddItem(QString::fromLatin1(row));
+    EXPECT_EQ(list->Rows(), QStringList({"999 05", "1000 07"}));
+    list->Clear();
+  }
 }
 
 TEST_F(PermWindowTest, ChoosingAWheelShowsItsPoolAndPrompt) {
@@ -586,42 +593,51 @@ TEST_F(PermWindowTest, DragABandRowOntoABox) {
   EXPECT_EQ(marked(*w.LstHot), QStringList{QStringLiteral("012 07")});
 }
 
-TEST_F(PermWindowTest, NumberBoxesTakeTwoDigitsHoweverTheTextArrives) {
+TEST_F(PermWindowTest, NumberAndWinCheckBoxesTakeTwoDigitsHoweverTheTextArrives) {
   FrmTxt& w = ranked();
   w.List2->setListIndex(0);
   activate(w);
-  TextBox* box = w.TXTActiveNumbers[4];
-  box->setText(QStringLiteral("34"));
-  focus(box);
-  key(box, Qt::Key_3, QStringLiteral("3"));  // a third digit is not taken
-  EXPECT_EQ(box->Text(), QStringLiteral("34"));
-
-  // Pasted text: digits only, anything else is refused with the beep.
-  struct Case {
-    const char* clipboard;
-    const char* result;
-    int beeps;
+  auto* winCheck = static_cast<TextBox*>(w.Text1[0]);
+  struct Box {
+    TextBox* box;
+    std::function<void(const QMimeData&)> drop;
   };
-  for (const Case c : {Case{"ab", "", 1}, Case{"1/2", "", 1}, Case{" 7\n", "7", 0}, Case{"123", "12", 0}}) {
-    rec.clear();
-    box->setText(QString());
+  for (const Box& b : {Box{w.TXTActiveNumbers[4], [&w](const QMimeData& d) { w.TXTActiveNumbers_OLEDragDrop(4, d); }},
+                       Box{winCheck, winCheck->onDrop}}) {
+    TextBox* box = b.box;
+    box->setText(QStringLiteral("34"));
     focus(box);
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
-    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
-    QApplication::sendEvent(box, &paste);
-    EXPECT_EQ(box->Text(), QString::fromLatin1(c.result)) << c.clipboard;
-    EXPECT_EQ(rec.beeps, c.beeps) << c.clipboard;
-  }
+    key(box, Qt::Key_3, QStringLiteral("3"));  // a third digit is not taken
+    EXPECT_EQ(box->Text(), QStringLiteral("34"));
 
-  // Text dragged in from elsewhere follows the same rule; a band row brings its ball.
-  rec.clear();
-  for (const char* dropped : {"hello", "1200 18"}) {
-    QMimeData data;
-    data.setText(QString::fromLatin1(dropped));
-    w.TXTActiveNumbers_OLEDragDrop(2, data);
+    // Pasted text: digits only, anything else is refused with the beep.
+    struct Case {
+      const char* clipboard;
+      const char* result;
+      int beeps;
+    };
+    for (const Case c : {Case{"ab", "", 1}, Case{"1/2", "", 1}, Case{" 7\n", "7", 0}, Case{"123", "12", 0}}) {
+      rec.clear();
+      box->setText(QString());
+      focus(box);
+      QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
+      QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+      QApplication::sendEvent(box, &paste);
+      EXPECT_EQ(box->Text(), QString::fromLatin1(c.result)) << c.clipboard;
+      EXPECT_EQ(rec.beeps, c.beeps) << c.clipboard;
+    }
+
+    // Text dragged in from elsewhere follows the same rule; a band row brings its ball.
+    rec.clear();
+    ASSERT_TRUE(b.drop);
+    for (const char* dropped : {"hello", "1200 18"}) {
+      QMimeData data;
+      data.setText(QString::fromLatin1(dropped));
+      b.drop(data);
+    }
+    EXPECT_EQ(rec.beeps, 1);
+    EXPECT_EQ(box->Text(), QStringLiteral("18"));
   }
-  EXPECT_EQ(rec.beeps, 1);
-  EXPECT_EQ(w.TXTActiveNumbers[2]->Text(), QStringLiteral("18"));
 }
 
 TEST_F(PermWindowTest, ClickOnTheSelectedModeRowAppliesItAgain) {
