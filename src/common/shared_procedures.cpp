@@ -21,6 +21,22 @@ const QStringList& DayFilterChoices() {
   return choices;
 }
 
+QStringList YearChoices(const QString& firstYear, const QString& lastYear) {
+  constexpr int kYearsListed = 40;
+  int count = kYearsListed;
+  bool lastIsYear = false;
+  const int last = lastYear.toInt(&lastIsYear);
+  if (lastIsYear && last >= 0 && last <= 99) count = std::max(count, (last - int(Val(firstYear)) + 100) % 100 + 1);
+  QStringList years;
+  QString year = firstYear;
+  for (int i = 0; i < count; ++i) {
+    years << (year.size() == 1 ? QStringLiteral("0") + year : year);
+    const int next = int(Val(year)) + 1;
+    year = next == 100 ? QStringLiteral("0") : QString::number(next);
+  }
+  return years;
+}
+
 QStringList ReadListItems(const QString& path) {
   QStringList items;
   QFile file(path);

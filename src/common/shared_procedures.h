@@ -25,6 +25,11 @@ bool SaveTextToFile(const QString& fileName, const TextControl& box);
 // The choices of the day filters: "All Days", then Saturday to Friday.
 const QStringList& DayFilterChoices();
 
+// The choices of the year filters: two-digit years counting up from the first draw's year (99 is
+// followed by 00), forty of them, and more when the last draw's year lies further on. Both are
+// the two year characters of a date; a last year that is no number adds nothing.
+QStringList YearChoices(const QString& firstYear, const QString& lastYear);
+
 // When the second box's value is not 0 and lower than the first's, the two change places, each
 // written as a plain decimal number ("07" becomes "7").
 void OrderRangeBoxes(TextControl& first, TextControl& second);

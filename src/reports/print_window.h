@@ -9,6 +9,7 @@
 #include "controls/form.h"
 #include "controls/label.h"
 #include "controls/list_box.h"
+#include "controls/picture_box.h"
 #include "controls/text_box.h"
 
 namespace vtn {
@@ -39,6 +40,10 @@ class PrintWindow : public Form {
   Label* CmdPrint;         // "Print"
   Label* CmdSave;          // "Save"
 
+  // Selects the date-order option that the current database's name calls for: day first for a
+  // name beginning "UK", month first otherwise. Selecting an option saves the order.
+  void SelectDatabaseDateOrder();
+
   void Option3_Click();
   void Option5_Click();
   void CmdPrint_Click();
@@ -49,6 +54,12 @@ class PrintWindow : public Form {
   // sorted-draws window it drives, so the program installs the run here at start-up; without
   // one the button stays disabled.
   static std::function<void(PrintWindow&)>& GenerateReport();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  PictureBox* column_ = nullptr;
 };
 
 }  // namespace vtn

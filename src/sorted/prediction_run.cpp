@@ -65,6 +65,21 @@ bool letEventsRun(const RunWindows& run) {
   return false;
 }
 
+// The sorted-draws window's filters take no choice from the user while a run drives them, and
+// take choices again however the run ends.
+class FiltersHeld {
+ public:
+  explicit FiltersHeld(SortedWindow& sorted) : sorted_(&sorted) { sorted.setFiltersEnabled(false); }
+  ~FiltersHeld() {
+    if (Forms::isOpen(sorted_.data())) sorted_->setFiltersEnabled(true);
+  }
+  FiltersHeld(const FiltersHeld&) = delete;
+  FiltersHeld& operator=(const FiltersHeld&) = delete;
+
+ private:
+  QPointer<SortedWindow> sorted_;
+};
+
 // Ends a run that was asked to stop.
 void endStopped(PrintWindow& report) {
   report.Label4[1]->setCaption(kDays);
@@ -78,6 +93,11 @@ void endStopped(PrintWindow& report) {
 std::function<QDate()>& PredictionReportDate() {
   static std::function<QDate()> today = [] { return QDate::currentDate(); };
   return today;
+}
+
+std::function<QLocale()>& PredictionReportLocale() {
+  static std::function<QLocale()> locale = [] { return QLocale::system(); };
+  return locale;
 }
 
 void InstallPredictionRun() {
@@ -99,6 +119,13 @@ void Command14_Click(PrintWindow& report) {
   RunWindows run{&report, nullptr};
   SortedWindow& sorted = Forms::get<SortedWindow>();
   run.sorted = &sorted;
+  if (!run.alive()) return run.abandon();
+  const FiltersHeld held(sorted);
+  // The dates are read in the order shown beside the button; with none shown yet, in the order
+  // the database's name calls for, which is then shown.
+  if (!report.Option3->Value() && !report.Option5->Value()) report.SelectDatabaseDateOrder();
+  if (report.Option3->Value()) sorted.Option2->setValue(true);
+  else sorted.Option1->setValue(true);
   if (!run.alive()) return run.abandon();
   sorted.Combo4->setText(report.Combo6->Text());
   sorted.Combo8->setText(report.Combo9->Text());
@@ -150,7 +177,7 @@ void Command14_Click(PrintWindow& report) {
   }
 
   // The finish does not look for a stop request; one that comes now only empties what it shows.
-  report.Label20->setCaption(QString::number(sorted.List5->ListCount() - 1));
+  report.Label20->setCaption(QString::number(sorted.List5->ListCount()));
   sorted.Combo2->setText(sorted::kAll);
   sorted.Combo3->setText(sorted::kAll);
   if (sorted.List5->ListCount() > 0) {
@@ -178,15 +205,16 @@ void FillThePrintWindow(PrintWindow& report, SortedWindow& sorted) {
   if (!letEventsRun(run)) return;
 
   const QStringList lines = report.List1->Rows();
+  const QLocale locale = PredictionReportLocale()();
   const sorted::PredictionTable table =
-      sorted::BuildPredictionTable(lines, sorted.List3->Rows(), sorted.List5->ListCount());
+      sorted::BuildPredictionTable(lines, sorted.List3->Rows(), sorted.List5->ListCount(), locale);
   for (int i = 0; i < table.zeroRowsAdded; ++i) sorted.List3->AddItem(kZeroRow);
   if (!lines.isEmpty()) report.List1->setListIndex(int(lines.size()) - 1);
   if (table.lastCountRow >= 0) sorted.List3->setListIndex(table.lastCountRow);
 
   const sorted::ReportHead head{report.Caption(),          report.Combo9->Text(),    sorted.Combo4->Text(),
                                 report.Label20->Caption(), report.Label21->Caption(), report.Label22->Caption()};
-  report.Text1[1]->setText(sorted::PredictionReportText(head, table.rows, PredictionReportDate()()));
+  report.Text1[1]->setText(sorted::PredictionReportText(head, table.rows, PredictionReportDate()(), locale));
   if (!letEventsRun(run)) return;
   report.setMousePointer(Form::Pointer::Default);
 }

@@ -6,6 +6,7 @@
 // It lives here rather than with the report window because it drives the sorted-draws window;
 // the program installs Command14_Click as the report window's GenerateReport run.
 #include <QDate>
+#include <QLocale>
 #include <functional>
 
 namespace vtn {
@@ -22,6 +23,9 @@ void FillThePrintWindow(PrintWindow& report, SortedWindow& sorted);
 
 // Today's date for the report's last line; tests set a fixed one.
 std::function<QDate()>& PredictionReportDate();
+// The number settings the report is written in (the decimal separator of its frequencies, the
+// form of its date): the system's; tests set others.
+std::function<QLocale()>& PredictionReportLocale();
 
 // Installs the run as the report window's "Generate Report".
 void InstallPredictionRun();

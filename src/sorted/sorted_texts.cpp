@@ -1,7 +1,5 @@
 #include "sorted/sorted_texts.h"
 
-#include <QLocale>
-
 #include "common/numbers.h"
 
 namespace vtn::sorted {
@@ -187,12 +185,13 @@ QString EntryLine(const QString& kind, const QString& entry, const EntryValues& 
          QStringLiteral("\t\t") + kind + QLatin1Char(' ') + entry + QStringLiteral(" = ") + six(v.least);
 }
 
-QString FrequencyText(int draws, int count) {
+QString FrequencyText(int draws, int count, const QLocale& locale) {
   if (draws == 0 || count == 0) return kNoData;
-  return NumberText(double(draws) / double(count)).left(6);
+  return NumberText(double(draws) / double(count)).replace(QLatin1Char('.'), locale.decimalPoint()).left(6);
 }
 
-PredictionTable BuildPredictionTable(const QStringList& entryLines, const QStringList& countRows, int drawsInSelection) {
+PredictionTable BuildPredictionTable(const QStringList& entryLines, const QStringList& countRows, int drawsInSelection,
+                                     const QLocale& locale) {
   PredictionTable table;
   QStringList rows = countRows;
   const int draws = drawsInSelection + 1;
@@ -201,7 +200,7 @@ PredictionTable BuildPredictionTable(const QStringList& entryLines, const QStrin
   // Count, frequency and ball of one count row; false when it has no data.
   auto read = [&](const QString& row, QString& frequency) {
     const int count = CountOfRow(row);
-    frequency = FrequencyText(draws, count);
+    frequency = FrequencyText(draws, count, locale);
     if (count == 0 || draws == 0) return false;
     ball = int(Val(BallOfRow(row)));
     return true;
@@ -237,7 +236,8 @@ PredictionTable BuildPredictionTable(const QStringList& entryLines, const QStrin
   return table;
 }
 
-QString PredictionReportText(const ReportHead& head, const QString& tableRows, const QDate& created) {
+QString PredictionReportText(const ReportHead& head, const QString& tableRows, const QDate& created,
+                             const QLocale& locale) {
   const QString rule(kRuleLength, QLatin1Char('_'));
   QString text;
   auto line = [&text](const QString& s) { text += s + kCrLf; };
@@ -249,7 +249,7 @@ QString PredictionReportText(const ReportHead& head, const QString& tableRows, c
   line(QString());
   line(kTableHead);
   line(QString());
-  text += tableRows;
+  line(tableRows);  // so an empty line stands between the table and the rule
   line(rule);
   for (const QString& note : kNotes) line(note);
   line(rule);
@@ -266,7 +266,7 @@ QString PredictionReportText(const ReportHead& head, const QString& tableRows, c
   line(QString());
   line(rule);
   line(QString());
-  text += kPrintCreated + QLocale::system().toString(created, QLocale::ShortFormat);
+  text += kPrintCreated + locale.toString(created, QLocale::ShortFormat);
   return text;
 }
 

@@ -3,6 +3,7 @@
 // the four filters, the per-ball lines, the most and least common sentences, the entry lines of
 // the prediction run and the report text. They know nothing of widgets.
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -59,8 +60,9 @@ EntryValues ReadEntryValues(const QStringList& countRows);
 // " Mth 01 = 23 38 12 44 09 31<TAB><TAB>Mth 01 = 02 05 07 11 13 14"; kind is "Mth" or "Day".
 QString EntryLine(const QString& kind, const QString& entry, const EntryValues& values);
 
-// Average number of draws between appearances, cut to six characters.
-QString FrequencyText(int draws, int count);
+// Average number of draws between appearances with the locale's decimal separator, cut to six
+// characters.
+QString FrequencyText(int draws, int count, const QLocale& locale);
 
 // The frequency table of the report: one row beside each entry line, then the balls beyond the
 // 45th count row. A row "00" is put at the top of the count rows for each entry line past
@@ -70,7 +72,8 @@ struct PredictionTable {
   int zeroRowsAdded = 0;
   int lastCountRow = -1;  // the last count row read
 };
-PredictionTable BuildPredictionTable(const QStringList& entryLines, const QStringList& countRows, int drawsInSelection);
+PredictionTable BuildPredictionTable(const QStringList& entryLines, const QStringList& countRows, int drawsInSelection,
+                                     const QLocale& locale);
 
 struct ReportHead {
   QString caption;
@@ -80,7 +83,9 @@ struct ReportHead {
   QString startDate;
   QString endDate;
 };
-// The whole report: head, table, notes, the fill-in forms and the creation date.
-QString PredictionReportText(const ReportHead& head, const QString& tableRows, const QDate& created);
+// The whole report: head, table, notes, the fill-in forms and the creation date in the locale's
+// short form. The table rows end with their own line ends.
+QString PredictionReportText(const ReportHead& head, const QString& tableRows, const QDate& created,
+                             const QLocale& locale);
 
 }  // namespace vtn::sorted

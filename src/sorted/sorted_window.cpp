@@ -41,8 +41,6 @@ const QString kShownDraw = QStringLiteral("Draw");
 const QString kBonus = QStringLiteral("BB");
 const QString kMostToLeast = QStringLiteral("Most to least common");
 
-constexpr int kYearsListed = 40;
-
 // Places in twips; the client area is 10890 x 6330. Hidden controls lie to its right.
 constexpr int kClientWidth = 10890;
 constexpr int kClientHeight = 6330;
@@ -190,12 +188,9 @@ void SortedWindow::Form_Load() {
     Combo4->Clear();
     Combo4->AddItem(sorted::kAll);
     Combo4->setListIndex(0);  // rewinds and runs the pass, as a user's choice does
-    QString year = txtDate->Text().mid(6, 2);
-    for (int i = 0; i < kYearsListed; ++i) {
-      Combo4->AddItem(year.size() == 1 ? QStringLiteral("0") + year : year);
-      const int next = int(Val(year)) + 1;
-      year = next == 100 ? QStringLiteral("0") : QString::number(next);
-    }
+    // The pass ended at the last draw; reading it again leaves the walk where it was.
+    const QString lastYear = ReadDraw(DrawCount()) ? CurrentDraw.Date.mid(6, 2) : QString();
+    for (const QString& year : YearChoices(txtDate->Text().mid(6, 2), lastYear)) Combo4->AddItem(year);
   }
   DoEvents();
   SetListScrollWidth(*LstDrawResults);
@@ -207,6 +202,7 @@ void SortedWindow::Form_Activate() {
   // dates are day first, as the results and report windows name it too.
   const QString name = CurrentDataBaseName();
   setCaption(kCaptionPrefix + name);
+  if (!Frame2->isEnabled()) return;  // a prediction run has set the date order it reads
   // Selecting the option that is already selected runs nothing, so the order is stored once.
   if (name.left(2) == QStringLiteral("UK")) Option1->setValue(true);
   else Option2->setValue(true);
@@ -237,11 +233,18 @@ void SortedWindow::Combo4_Click() { filterChosen(); }
 void SortedWindow::Combo8_Click() { filterChosen(); }
 
 void SortedWindow::filterChosen() {
-  GotoDBZero();
-  SortListDatesSortedWindow();
+  const int pass = ++passesBegun_;
+  GotoDBZero();  // lets events run
+  if (!superseded(pass)) countPass(pass);
 }
 
-void SortedWindow::SortListDatesSortedWindow() {
+void SortedWindow::SortListDatesSortedWindow() { countPass(++passesBegun_); }
+
+void SortedWindow::setFiltersEnabled(bool on) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Frame2, Frame3, Option1, Option2}) control->setEnabled(on);
+}
+
+void SortedWindow::countPass(int pass) {
   DoTheNumbers();
   Label2.fill(0);
   List3->Clear();
@@ -283,6 +286,7 @@ void SortedWindow::SortListDatesSortedWindow() {
   LstDrawResults->AddItems(rows);
 
   DoEvents();
+  if (superseded(pass)) return;
   QString lines;
   for (int k = 1; k <= 99; ++k) {
     const int count = Label2[size_t(k)];
@@ -294,6 +298,7 @@ void SortedWindow::SortListDatesSortedWindow() {
 
   DoEvents();
   DoEvents();
+  if (superseded(pass)) return;
   Text3->setText(sorted::CommonSentences(List3->Rows(), Combo2->Text(), Combo3->Text()));
   Text9->setText(sorted::DrawCountSentence(List5->ListCount()));
   DoTheNumbers();

@@ -75,12 +75,23 @@ class SortedWindow : public Form {
   void List5_MouseUp(int button, int shift, int x, int y);
   void LstDrawResults_MouseDown(int button, int shift, int x, int y);
 
+  // Off while the prediction run drives the filters: the user's choices, and the date order that
+  // activation would choose, would otherwise mix into the run's entries.
+  void setFiltersEnabled(bool on);
+
+  // Opens a document or link with the desktop's default action; true when that started.
+  bool ShellOpenDocument(const QString& path);
+
  private:
   void layOutControls();
   // Any filter choice: rewind, then the pass.
   void filterChosen();
-  // Opens a document or link with the desktop's default action; true when that started.
-  bool ShellOpenDocument(const QString& path);
+  // The pass numbered `pass`. A choice made while it lets events run begins a newer pass; this
+  // one then ends without writing more, so the lists and sentences are the newer choice's.
+  void countPass(int pass);
+  bool superseded(int pass) const { return pass != passesBegun_; }
+
+  int passesBegun_ = 0;
 };
 
 }  // namespace vtn

@@ -1,6 +1,8 @@
 // The report window: loading, activation with and without a saved date order, printing and saving.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "common/message.h"
 #include "common/paths.h"
 #include "database/shared_database.h"
@@ -36,12 +38,35 @@ TEST_F(PrintWindowTest, LoadingShowsFirstAndLastDatesAndLeavesDrawOneCurrent) {
   EXPECT_EQ(w.Label21->Caption(), QStringLiteral("01/02/03"));
   EXPECT_EQ(w.Label22->Caption(), QStringLiteral("08/02/03"));
   EXPECT_EQ(CurrentDraw.Date, QStringLiteral("01/02/03"));
+  // The years offered are this database's: forty from the first draw's.
   EXPECT_EQ(w.Combo6->Text(), QStringLiteral("All"));
-  EXPECT_EQ(w.Combo6->ListCount(), 18);
-  EXPECT_EQ(w.Combo6->List(17), QStringLiteral("10"));
+  ASSERT_EQ(w.Combo6->ListCount(), 41);
+  EXPECT_EQ(w.Combo6->List(1), QStringLiteral("03"));
+  EXPECT_EQ(w.Combo6->List(40), QStringLiteral("42"));
   EXPECT_EQ(w.Combo9->Text(), QStringLiteral("All Days"));
   EXPECT_EQ(w.Combo9->List(7), QStringLiteral("Friday"));
   EXPECT_EQ(w.Command14->Caption(), QStringLiteral("Generate Report"));
+
+  // Without a draw to read, the years stay "94" to "10".
+  test::UnloadAllWindows();
+  OpenDatabase(test::InstallDatabase(QStringLiteral("UK-Empty.dat"), {}));
+  PrintWindow& empty = Forms::get<PrintWindow>();
+  ASSERT_EQ(empty.Combo6->ListCount(), 18);
+  EXPECT_EQ(empty.Combo6->List(1), QStringLiteral("94"));
+  EXPECT_EQ(empty.Combo6->List(17), QStringLiteral("10"));
+  EXPECT_EQ(empty.Combo6->Text(), QStringLiteral("All"));
+}
+
+TEST_F(PrintWindowTest, TheReportBoxGrowsWithTheWindowAndTheColumnKeepsToItsRightEdge) {
+  PrintWindow& w = Forms::get<PrintWindow>();
+  w.Show();
+  w.resize(w.sizeHint());
+  const QRect box = w.Text1[1]->geometry();
+  const int gap = w.width() - w.Command14->mapTo(&w, QPoint(w.Command14->width(), 0)).x();
+  w.resize(w.sizeHint() + QSize(300, 200));
+  EXPECT_EQ(w.Text1[1]->geometry(), box.adjusted(0, 0, 300, 200));
+  EXPECT_EQ(w.width() - w.Command14->mapTo(&w, QPoint(w.Command14->width(), 0)).x(), gap);
+  EXPECT_LT(w.Text1[1]->geometry().right(), w.Command14->mapTo(&w, QPoint(0, 0)).x());
 }
 
 TEST_F(PrintWindowTest, GenerateReportRunsTheInstalledRunAndIsDisabledWithoutOne) {
@@ -135,6 +160,15 @@ TEST_F(PrintWindowTest, SaveProposesTheTagAndWritesTheReportWithCrLf) {
   EXPECT_EQ(proposed, QStringLiteral("FreqReport"));
   EXPECT_EQ(test::FileBytes(DataBasesPath(QStringLiteral("FreqReport.rpt"))), QByteArray("line one\r\nline\ttwo\r\n"));
   EXPECT_TRUE(test::recorder().messages.empty());
+
+  // A name typed with its extension in capitals gets no second one.
+  DirectorySort::driver() = [](DirectorySort& dialog) {
+    dialog.Txtsave->setText(QStringLiteral("Upper.RPT"));
+    EXPECT_TRUE(dialog.SaveReport());
+  };
+  w.CmdSave_Click();
+  EXPECT_TRUE(QFile::exists(DataBasesPath(QStringLiteral("Upper.rpt"))));
+  EXPECT_FALSE(QFile::exists(DataBasesPath(QStringLiteral("Upper.RPT.rpt"))));
 }
 
 TEST_F(PrintWindowTest, SaveRefusesBadNamesAndKeepsAnExistingFileUnlessReplacementIsConfirmed) {

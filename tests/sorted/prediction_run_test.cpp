@@ -33,6 +33,7 @@ class PredictionRunTest : public ::testing::Test {
     test::UnloadAllWindows();
     PrintWindow::GenerateReport() = nullptr;
     PredictionReportDate() = [] { return QDate::currentDate(); };
+    PredictionReportLocale() = [] { return QLocale::system(); };
     DirectorySort::TxtsaveTag().clear();
   }
   // The report window of a database whose date order was saved, so that its caption names it.
@@ -55,17 +56,19 @@ class PredictionRunTest : public ::testing::Test {
       atEveryEvents(on, f);
     });
   }
-  PrintWindow& smallReportWindow() {
-    return reportWindow(test::InstallDatabase(
-        QStringLiteral("UK-Small.dat"),
-        {test::Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("04/01/97"), QStringLiteral("Sa")),
-         test::Draw(2, {11, 12, 13, 14, 15, 16}, 0, QStringLiteral("08/02/97"), QStringLiteral("We"))}));
+  static QString installSmallDatabase() {
+    return test::InstallDatabase(QStringLiteral("UK-Small.dat"),
+                                 {test::Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("04/01/97"), QStringLiteral("Sa")),
+                                  test::Draw(2, {11, 12, 13, 14, 15, 16}, 0, QStringLiteral("08/02/97"), QStringLiteral("We"))});
   }
+  PrintWindow& smallReportWindow() { return reportWindow(installSmallDatabase()); }
 };
 
 TEST_F(PredictionRunTest, CompleteRunOnTheUkDatabaseShowsAndSavesTheReport) {
   PrintWindow& w = reportWindow(test::InstallBundledDatabase(QStringLiteral("UK-National-Lottery.dat")));
   ASSERT_TRUE(w.Command14->isEnabled());
+  const QLocale german(QLocale::German, QLocale::Germany);  // a comma locale
+  PredictionReportLocale() = [german] { return german; };
   w.Command14->Click();
 
   ASSERT_EQ(w.List1->ListCount(), 45);
@@ -80,17 +83,20 @@ TEST_F(PredictionRunTest, CompleteRunOnTheUkDatabaseShowsAndSavesTheReport) {
   EXPECT_EQ(w.Label4[1]->Caption(), QStringLiteral("Days"));
   EXPECT_EQ(w.ProgressBar->Value(), 0.0f);
   EXPECT_EQ(w.ProgressBar2->Value(), 0.0f);
-  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("3177"));
+  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("3178"));
   EXPECT_EQ(w.MousePointer(), Form::Pointer::Default);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
   const QString report = w.Text1[1]->Text();
   EXPECT_TRUE(report.startsWith(QStringLiteral("Reports UK-National-Lottery.dat\r\n"
                                                "Day filter = All Days Year filter = Year All\r\n"
-                                               "Number of draws used to calculate report = 3177\r\n"
+                                               "Number of draws used to calculate report = 3178\r\n"
                                                "Start date = 19/11/94  End date = 06/06/26\r\n")));
   EXPECT_TRUE(report.contains(QStringLiteral("\t\t") + w.List1->List(44) + QStringLiteral("\r\n")));
-  EXPECT_TRUE(report.endsWith(QStringLiteral("Print Created ") + QLocale::system().toString(kToday, QLocale::ShortFormat)));
+  EXPECT_TRUE(report.endsWith(QStringLiteral("Print Created ") + german.toString(kToday, QLocale::ShortFormat)));
+  // The frequency column takes the locale's decimal separator.
+  const QString frequency = report.split(QStringLiteral("\r\n")).at(8).section(QStringLiteral("\t\t"), 2, 2);
+  EXPECT_TRUE(frequency.contains(QLatin1Char(',')) && !frequency.contains(QLatin1Char('.'))) << frequency.toStdString();
   EXPECT_EQ(test::FileBytes(DataBasesPath(QStringLiteral("Reports UK-National-Lottery.dat.rpt"))),
             (report + QStringLiteral("\r\n")).toLatin1());
   EXPECT_EQ(DirectorySort::TxtsaveTag(), QStringLiteral("FreqReport"));
@@ -113,8 +119,17 @@ TEST_F(PredictionRunTest, ProgressLabelsCountDownAndTheDayPassCoversEveryMonth) 
   auto seen = [](QStringList& list, const QString& text) {
     if (list.isEmpty() || list.back() != text) list << text;
   };
+  bool filtersTookChoices = false;
   auto on = std::make_shared<bool>(true);
   atEveryEvents(on, [&] {
+    const bool passing = w.Label4[0]->Caption() != QStringLiteral("Months") || w.Label4[1]->Caption() != QStringLiteral("Days");
+    if (passing) {
+      const SortedWindow& sorted = Forms::get<SortedWindow>();
+      for (const QWidget* filter : {static_cast<const QWidget*>(sorted.Combo2), static_cast<const QWidget*>(sorted.Combo3),
+                                    static_cast<const QWidget*>(sorted.Combo4), static_cast<const QWidget*>(sorted.Combo8),
+                                    static_cast<const QWidget*>(sorted.Option1)})
+        filtersTookChoices |= filter->isEnabled();
+    }
     seen(months, w.Label4[0]->Caption());
     seen(days, w.Label4[1]->Caption());
     if (w.List1->List(13).startsWith(QStringLiteral(" Day")))
@@ -132,6 +147,35 @@ TEST_F(PredictionRunTest, ProgressLabelsCountDownAndTheDayPassCoversEveryMonth) 
   const QString noBalls(17, QLatin1Char(' '));
   EXPECT_EQ(w.List1->List(13), " Day 01 = " + noBalls + "\t\tDay 01 = " + noBalls);
   EXPECT_EQ(w.List1->List(16), QStringLiteral(" Day 04 = 07 06 05 04 03 02\t\tDay 04 = 01 02 03 04 05 06"));
+  // The user's filter choices could not mix into the run; the filters take them again after it.
+  EXPECT_FALSE(filtersTookChoices);
+  EXPECT_TRUE(Forms::get<SortedWindow>().Combo3->isEnabled());
+}
+
+TEST_F(PredictionRunTest, TheRunReadsTheDatesInTheOrderShownBesideItsButton) {
+  struct Case {
+    const char* what;
+    bool orderSaved, sortedSaysMonthFirst, reportSaysMonthFirst, monthFirst;
+  };
+  for (const Case& c : {Case{"the sorted-draws window says month first", true, true, false, false},
+                        Case{"the report window says month first", true, false, true, true},
+                        Case{"no order saved yet, a UK database", false, false, false, false}}) {
+    SCOPED_TRACE(c.what);
+    SaveSetting(kAppHalvoren, QStringLiteral("ChecDataBase"), QStringLiteral("UsOrUKdate"), QString());
+    OpenDatabase(installSmallDatabase());
+    if (c.orderSaved) SaveUsOrUKdate(false);
+    PrintWindow& w = Forms::get<PrintWindow>();
+    w.Show();
+    if (c.sortedSaysMonthFirst) Forms::get<SortedWindow>().Option2->setValue(true);
+    if (c.reportSaysMonthFirst) w.Option3->setValue(true);
+    w.Command14->Click();
+    // Draw 1 is dated 04/01/97: the 4th of January, or the 1st of April read month first.
+    EXPECT_TRUE(w.List1->List(c.monthFirst ? 13 : 16).contains(QStringLiteral(" = 07 06 05 04 03 02\t\t")));
+    EXPECT_EQ(w.Option3->Value(), c.monthFirst);
+    EXPECT_EQ(w.Option5->Value(), !c.monthFirst);
+    EXPECT_EQ(Forms::get<SortedWindow>().Option2->Value(), c.monthFirst);
+    test::UnloadAllWindows();
+  }
 }
 
 TEST_F(PredictionRunTest, StopDuringTheMonthPassLeavesNoDayLinesNoReportAndNoFile) {
@@ -167,6 +211,7 @@ TEST_F(PredictionRunTest, StopDuringTheDayPassEndsAtThatEntryWithoutAReport) {
   EXPECT_EQ(w.Label4[0]->Caption(), QStringLiteral("Months"));
   EXPECT_EQ(w.Label4[1]->Caption(), QStringLiteral("Days"));
   EXPECT_EQ(Forms::get<SortedWindow>().Combo2->Text(), QStringLiteral("03"));
+  EXPECT_TRUE(Forms::get<SortedWindow>().Combo2->isEnabled());
   EXPECT_FALSE(QFile::exists(DataBasesPath(QStringLiteral("Reports UK-Small.dat.rpt"))));
 }
 
@@ -191,7 +236,7 @@ TEST_F(PredictionRunTest, YearAndWeekdayChoicesRestrictEveryEntryAndTheDrawFigur
   w.Combo6->setText(QStringLiteral("97"));
   w.Combo9->setText(QStringLiteral("Saturday"));
   w.Command14->Click();
-  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("1"));  // two Saturday draws in 97
+  EXPECT_EQ(w.Label20->Caption(), QStringLiteral("2"));  // two Saturday draws in 97
   EXPECT_EQ(w.List1->List(0), QStringLiteral(" Mth 01 = 07 06 05 04 03 02\t\tMth 01 = 01 02 03 04 05 06"));
   const QString noBalls(17, QLatin1Char(' '));
   EXPECT_EQ(w.List1->List(2), " Mth 03 = " + noBalls + "\t\tMth 03 = " + noBalls);

@@ -145,11 +145,16 @@ TEST(SortedTexts, EntryLines) {
             " Day 05 = 06 08 04" + threeMissing + "\t\tDay 05 = 04 08 06" + threeMissing);
 }
 
-TEST(SortedTexts, FrequencyTextIsCutToSixCharacters) {
-  EXPECT_EQ(FrequencyText(53, 4), QStringLiteral("13.25"));
-  EXPECT_EQ(FrequencyText(101, 7), QStringLiteral("14.428"));
-  EXPECT_EQ(FrequencyText(365, 41), QStringLiteral("8.9024"));
-  EXPECT_EQ(FrequencyText(10, 0), QStringLiteral("NoData"));
+TEST(SortedTexts, FrequencyTextIsCutToSixCharactersWithTheLocalesSeparator) {
+  const QLocale c = QLocale::c();
+  EXPECT_EQ(FrequencyText(53, 4, c), QStringLiteral("13.25"));
+  EXPECT_EQ(FrequencyText(101, 7, c), QStringLiteral("14.428"));
+  EXPECT_EQ(FrequencyText(365, 41, c), QStringLiteral("8.9024"));
+  EXPECT_EQ(FrequencyText(10, 0, c), QStringLiteral("NoData"));
+  // A comma locale: the comma, and no thousands separator in a quotient past 999.
+  const QLocale german(QLocale::German, QLocale::Germany);
+  EXPECT_EQ(FrequencyText(101, 7, german), QStringLiteral("14,428"));
+  EXPECT_EQ(FrequencyText(32767, 3, german), QStringLiteral("10922,"));
 }
 
 QStringList entryLines() {
@@ -164,7 +169,7 @@ TEST(SortedTexts, PredictionTableForDifferentNumbersOfBalls) {
   };
   for (const Case& c : {Case{49, 45, 0, 4, 0}, Case{45, 45, 0, 0, 0}, Case{40, 40, 5, 0, 5}, Case{0, 1, 44, 0, 45}}) {
     SCOPED_TRACE(c.balls);
-    const PredictionTable t = BuildPredictionTable(entryLines(), ascendingRows(c.balls), 100);
+    const PredictionTable t = BuildPredictionTable(entryLines(), ascendingRows(c.balls), 100, QLocale::c());
     const QStringList rows = t.rows.split(kCrLf, Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 45 + c.extra);
     EXPECT_EQ(t.zeroRowsAdded, c.zeroRows);
@@ -177,36 +182,40 @@ TEST(SortedTexts, PredictionTableForDifferentNumbersOfBalls) {
     for (int x = 45; x < rows.size(); ++x) EXPECT_TRUE(rows[x].endsWith(QStringLiteral("\t\t"))) << rows[x].toStdString();
   }
   // The least common first, without a leading zero on the ball; 101 / 7 cut to six characters.
-  const PredictionTable t = BuildPredictionTable(entryLines(), ascendingRows(49), 100);
+  const PredictionTable t = BuildPredictionTable(entryLines(), ascendingRows(49), 100, QLocale::c());
   EXPECT_TRUE(t.rows.startsWith(QStringLiteral("1\t\t001\t\t101\t\tline 0\r\n")));
   EXPECT_TRUE(t.rows.contains(QStringLiteral("\r\n7\t\t007\t\t14.428\t\tline 6\r\n")));
   EXPECT_TRUE(t.rows.endsWith(QStringLiteral("49\t\t049\t\t2.0612\t\t\r\n")));
   // No draw: one row from the "00" filler, then N/A rows.
-  const PredictionTable empty = BuildPredictionTable(entryLines(), {}, 0);
+  const PredictionTable empty = BuildPredictionTable(entryLines(), {}, 0, QLocale::c());
   EXPECT_TRUE(empty.rows.startsWith(QStringLiteral("0\t\t00\t\tNoData\t\tline 0\r\nN/A\t\tN/A\t\tN/A\t\tline 1\r\n")));
 }
 
 TEST(SortedTexts, PredictionTableTakesTheHigherBallAmongEqualCountsLast) {
-  const PredictionTable t = BuildPredictionTable(QStringList{"a", "b", "c"}, countRows({{3, 45}, {3, 7}, {1, 20}}), 9);
+  const PredictionTable t = BuildPredictionTable(QStringList{"a", "b", "c"}, countRows({{3, 45}, {3, 7}, {1, 20}}), 9,
+                                                 QLocale::c());
   EXPECT_EQ(t.rows, QStringLiteral("20\t\t001\t\t10\t\ta\r\n7\t\t003\t\t3.3333\t\tb\r\n45\t\t003\t\t3.3333\t\tc\r\n"));
   EXPECT_EQ(t.lastCountRow, 2);
 }
 
 TEST(SortedTexts, ReportTextHeadNotesAndDate) {
   const ReportHead head{"Reports UK-National-Lottery.dat", "All Days", "All", "99", "19/11/94", "06/06/26"};
-  const QString text = PredictionReportText(head, QStringLiteral("ROW\r\n"), QDate(2024, 3, 5));
+  const QLocale c = QLocale::c();
+  const QString text = PredictionReportText(head, QStringLiteral("ROW 1\r\nROW 2\r\n"), QDate(2024, 3, 5), c);
   const QStringList lines = text.split(kCrLf);
-  ASSERT_EQ(lines.size(), 33);
+  ASSERT_EQ(lines.size(), 35);
   EXPECT_EQ(lines[0], head.caption);
   EXPECT_EQ(lines[1], QStringLiteral("Day filter = All Days Year filter = Year All"));
   EXPECT_EQ(lines[2], QStringLiteral("Number of draws used to calculate report = 99"));
   EXPECT_EQ(lines[3], QStringLiteral("Start date = 19/11/94  End date = 06/06/26"));
   EXPECT_EQ(lines[4], QString(107, QLatin1Char('_')));
-  EXPECT_EQ(lines[8], QStringLiteral("ROW"));
-  EXPECT_EQ(lines[9], lines[4]);
-  EXPECT_EQ(lines[13], lines[4]);
-  EXPECT_EQ(lines[30], lines[4]);
-  EXPECT_EQ(lines[32], QStringLiteral("Print Created ") + QLocale::system().toString(QDate(2024, 3, 5), QLocale::ShortFormat));
+  EXPECT_EQ(lines.mid(7, 5), QStringList({"", "ROW 1", "ROW 2", "", lines[4]}));  // an empty line after the table
+  EXPECT_EQ(lines[15], lines[4]);
+  EXPECT_EQ(lines[32], lines[4]);
+  EXPECT_EQ(lines[34], QStringLiteral("Print Created ") + c.toString(QDate(2024, 3, 5), QLocale::ShortFormat));
+  // Without table rows the empty line stays: two stand between the heading and the rule.
+  EXPECT_EQ(PredictionReportText(head, QString(), QDate(2024, 3, 5), c).split(kCrLf).mid(6, 4),
+            QStringList({lines[6], "", "", lines[4]}));
 }
 
 }  // namespace

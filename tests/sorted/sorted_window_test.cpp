@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QScrollBar>
+#include <QUrl>
+#include <functional>
+#include <memory>
 
 #include "common/paths.h"
 #include "common/settings.h"
@@ -11,6 +15,7 @@
 #include "common/window_bar.h"
 #include "controls/form.h"
 #include "database/shared_database.h"
+#include "reports/print_window.h"
 #include "sorted/sorted_window.h"
 #include "support/fixtures.h"
 #include "support/recorder.h"
@@ -19,6 +24,15 @@ namespace vtn {
 namespace {
 
 using test::Draw;
+
+// Stands in for the desktop: takes the links the window asks it to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
 
 std::vector<DrawRecord> smallDatabase() {
   return {Draw(1, {1, 2, 3, 4, 5, 6}, 7, QStringLiteral("04/01/97"), QStringLiteral("Sa")),
@@ -158,6 +172,84 @@ TEST_F(SortedWindowTest, ClosingAndReopeningStartsAgainWithEveryFilterAtAll) {
   EXPECT_TRUE(WindowBar::IsOpen(*WindowBar::instance().Label2));
 }
 
+TEST_F(SortedWindowTest, AChoiceMadeWhileAPassLetsEventsRunReplacesThatPass) {
+  SortedWindow& w = open(QStringLiteral("UK-Small.dat"), smallDatabase());
+  struct Results {
+    QStringList list3, list5, list1;
+    QString text2, text3, text9;
+    bool operator==(const Results&) const = default;
+  };
+  auto results = [&w] {
+    return Results{w.List3->Rows(), w.List5->Rows(), w.List1->Rows(), w.Text2->Text(), w.Text3->Text(), w.Text9->Text()};
+  };
+  w.Combo3->setListIndex(1);  // "02" alone
+  const Results february = results();
+  ASSERT_EQ(february.list5.size(), 2);
+
+  // January is chosen; at the k-th moment its pass lets events run, the user chooses February.
+  for (int k = 1; k <= 4; ++k) {
+    SCOPED_TRACE(k);
+    w.Combo3->setListIndex(12);  // "All"
+    auto moments = std::make_shared<int>(0);
+    std::function<void()> atEvents = [&w, k, moments, &atEvents] {
+      if (++*moments == k) w.Combo3->setListIndex(1);
+      else if (*moments < k) QMetaObject::invokeMethod(qApp, atEvents, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(qApp, atEvents, Qt::QueuedConnection);
+    w.Combo3->setListIndex(0);
+    EXPECT_EQ(*moments, k);
+    EXPECT_TRUE(results() == february) << w.List3->Rows().join('|').toStdString() << "\n" << w.Text3->Text().toStdString();
+  }
+}
+
+TEST_F(SortedWindowTest, BallNinetyNineAndCountsOfAThousandAndMore) {
+  std::vector<DrawRecord> draws;
+  for (int k = 1; k <= 1001; ++k)
+    draws.push_back(Draw(k, {5, k <= 999 ? 7 : 8, 10, 20, 30, 99}, 0, QStringLiteral("01/01/01"), QStringLiteral("Sa")));
+  SortedWindow& w = open(QStringLiteral("UK-Big.dat"), draws);
+  EXPECT_EQ(w.List3->Rows(), QStringList({"002 08", "999 07", "1001 05", "1001 10", "1001 20", "1001 30", "1001 99"}));
+  EXPECT_TRUE(w.Text2->Text().endsWith(QStringLiteral("99 Has appeared 1001 Times\r\n")));
+  EXPECT_EQ(w.List1->List(0), QStringLiteral("99"));
+  EXPECT_TRUE(w.Text3->Text().startsWith(QStringLiteral("The 6 most common balls to be drawn are ( 99  30  20  10  05  07)")));
+}
+
+TEST_F(SortedWindowTest, YearListsOfBothWindowsReachTheLastDrawsYear) {
+  struct Case {
+    const char* first;
+    const char* last;
+    int years;
+    const char* lastListed;
+  };
+  for (const Case& c : {Case{"04/01/97", "07/02/98", 40, "36"}, Case{"06/12/82", "01/06/24", 43, "24"},
+                        Case{"19/11/94", "06/06/26", 40, "33"}}) {
+    SCOPED_TRACE(c.first);
+    SortedWindow& w = open(QStringLiteral("UK-Years.dat"),
+                           {Draw(1, {1, 2, 3, 4, 5, 6}, 7, QString::fromLatin1(c.first), QStringLiteral("Sa")),
+                            Draw(2, {1, 2, 3, 4, 5, 6}, 7, QString::fromLatin1(c.last), QStringLiteral("Sa"))});
+    ASSERT_EQ(w.Combo4->ListCount(), 1 + c.years);
+    EXPECT_EQ(w.Combo4->List(1), QString::fromLatin1(c.first).mid(6));
+    EXPECT_EQ(w.Combo4->List(c.years), QString::fromLatin1(c.lastListed));
+    const PrintWindow& report = Forms::get<PrintWindow>();
+    QStringList reportYears;
+    for (int i = 0; i < report.Combo6->ListCount(); ++i) reportYears << report.Combo6->List(i);
+    QStringList sortedYears;
+    for (int i = 0; i < w.Combo4->ListCount(); ++i) sortedYears << w.Combo4->List(i);
+    EXPECT_EQ(reportYears, sortedYears);
+    test::UnloadAllWindows();
+  }
+}
+
+TEST_F(SortedWindowTest, ShellOpenDocumentHandsTheDocumentOrLinkToTheDesktop) {
+  UrlCatcher catcher;
+  for (const char* scheme : {"file", "https"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+  SortedWindow& w = open(QStringLiteral("UK-Small.dat"), smallDatabase());
+  EXPECT_TRUE(w.ShellOpenDocument(DataBasesPath(QStringLiteral("Report.rpt"))));
+  EXPECT_TRUE(w.ShellOpenDocument(QStringLiteral("https://example.org/lotto")));
+  for (const char* scheme : {"file", "https"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+  EXPECT_EQ(catcher.opened, QList<QUrl>({QUrl::fromLocalFile(DataBasesPath(QStringLiteral("Report.rpt"))),
+                                         QUrl(QStringLiteral("https://example.org/lotto"))}));
+}
+
 TEST_F(SortedWindowTest, LongRowsGetAHorizontalScrollBar) {
   QWidget window;
   window.resize(400, 300);
@@ -178,3 +270,5 @@ TEST_F(SortedWindowTest, LongRowsGetAHorizontalScrollBar) {
 
 }  // namespace
 }  // namespace vtn
+
+#include "sorted_window_test.moc"
