@@ -26,5 +26,10 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target vtn_bench
 	$(BUILD)/vtn_bench
 
+# Deletes what the build made but leaves the DataBases folder beside the program, where the
+# reports a user saved are (only the two bundled databases go; the next build makes them again).
 clean:
-	rm -rf $(BUILD)
+	@if [ -d $(BUILD) ]; then \
+	  find $(BUILD) -mindepth 1 -maxdepth 1 ! -name DataBases -exec rm -rf {} +; \
+	  rm -f $(BUILD)/DataBases/UK-National-Lottery.dat $(BUILD)/DataBases/CA-Lotto-649.dat; \
+	fi

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "controls/buttons.h"
+#include "controls/typing.h"
 
 namespace {
 
@@ -55,6 +56,31 @@ TEST(ComboBox, KeepsItsOwnRowSoAFreshListClicksOnRowZero) {
   combo.AddItem("All");
   combo.setListIndex(0);
   EXPECT_EQ(clicks.size(), 3);
+
+  // A text that is no row survives the refill too; Qt would show the first row added.
+  combo.Clear();
+  combo.setText("05");
+  combo.AddItem("All");
+  combo.AddItem("97");
+  EXPECT_EQ(combo.Text(), "05");
+  EXPECT_EQ(combo.ListIndex(), -1);
+  EXPECT_EQ(clicks.size(), 3);
+}
+
+// Typing over the selected row's text leaves the row, so selecting that row again clicks.
+TEST(ComboBox, TypingLeavesTheSelectedRow) {
+  vtn::ComboBox combo;
+  for (const char* item : {"All", "01", "02"}) combo.AddItem(item);
+  combo.setListIndex(1);
+  QStringList clicks;
+  combo.onClick = [&] { clicks << QString::number(combo.ListIndex()) + combo.Text(); };
+  vtn::test::pressKey(*combo.lineEdit(), Qt::Key_Backspace);
+  vtn::test::typeText(*combo.lineEdit(), "7");
+  EXPECT_EQ(combo.Text(), "07");
+  EXPECT_EQ(combo.ListIndex(), -1);
+  EXPECT_TRUE(clicks.isEmpty());
+  combo.setListIndex(1);
+  EXPECT_EQ(clicks, QStringList({"101"}));
 }
 
 // A user's pick of a row runs the click, also a pick of the selected row.

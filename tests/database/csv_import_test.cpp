@@ -59,6 +59,26 @@ TEST(CsvImport, AnyMalformedLineFailsTheWholeImportNamingTheLine) {
   }
 }
 
+// One draw a day from 1 January 1900, the same balls each time.
+QByteArray dailyDraws(int count) {
+  QByteArray csv = kHeader;
+  for (int k = 0; k < count; ++k)
+    csv += QDate(1900, 1, 1).addDays(k).toString(Qt::ISODate).toLatin1() + ",1,2,3,4,5,6,7\n";
+  return csv;
+}
+
+TEST(CsvImport, TakesAtMost32767Draws) {
+  const CsvImport full = DrawsFromCsv(dailyDraws(32767), DateOrder::DayFirst);
+  ASSERT_TRUE(full.ok()) << qPrintable(full.error);
+  ASSERT_EQ(full.draws.size(), 32767u);
+  EXPECT_EQ(full.draws.back().Number, 32767);
+
+  // Draw 32768 stands on line 32769, below the header.
+  const CsvImport over = DrawsFromCsv(dailyDraws(32768), DateOrder::DayFirst);
+  EXPECT_EQ(over.error.toStdString(), "line 32769: a database holds at most 32767 draws");
+  EXPECT_TRUE(over.draws.empty());
+}
+
 struct Bundled {
   const char* file;
   int draws;

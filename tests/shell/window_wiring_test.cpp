@@ -107,16 +107,26 @@ TEST_F(WindowWiringTest, LoadingAnotherDatabaseClosesTheSortedWindow) {
   EXPECT_FALSE(WindowBar::IsOpen(*WindowBar::instance().Label2));
 }
 
-TEST_F(WindowWiringTest, LoadDatabaseSettingsAppliesTheSavedOrderToAVisibleSortedWindow) {
+TEST_F(WindowWiringTest, LoadDatabaseSettingsAppliesTheSavedOrderToTheVisibleSortedAndReportWindows) {
   triggerMenu(QStringLiteral("&Sorted Draws Window"));
   SortedWindow& sorted = Forms::get<SortedWindow>();
   ASSERT_TRUE(sorted.Option1->Value());  // a UK file
-  SaveUsOrUKdate(true);
-  LoadDatabaseSettings();
-  EXPECT_TRUE(sorted.Option2->Value());
-  SaveUsOrUKdate(false);
-  LoadDatabaseSettings();
-  EXPECT_FALSE(sorted.Option2->Value());
+  triggerMenu(QStringLiteral("Re&ports Window"));
+  PrintWindow& reports = Forms::get<PrintWindow>();
+  ASSERT_FALSE(reports.Option3->Value());
+
+  // The stored text itself, as the settings file holds it, is what a database load reads.
+  const struct {
+    const char* stored;
+    bool monthFirst;  // sorted Option2 and report Option3 alike
+  } rows[] = {{"True", true}, {"False", false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.stored);
+    SaveSetting(kAppHalvoren, QStringLiteral("ChecDataBase"), QStringLiteral("UsOrUKdate"), QLatin1String(row.stored));
+    LoadDatabaseSettings();
+    EXPECT_EQ(sorted.Option2->Value(), row.monthFirst);
+    EXPECT_EQ(reports.Option3->Value(), row.monthFirst);
+  }
 }
 
 }  // namespace
