@@ -30,15 +30,22 @@ using stats::kRanked;
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kReadStopped = QStringLiteral(" The draw list holds only the %1 draws before it.");
 
-// Places in twips. The page area holds the four tab pages; the graph page the seven charts
+// Places in twips. The window must fit a maximised main window on a 1024 x 768 screen (its MDI
+// area is about 1024 x 660 pixels, and the sub-window's frame takes 8 x 27 of that), so the top
+// band is two rows and the page area holds the four tab pages; the graph page the seven charts
 // with the ranking columns to their right.
-constexpr int kFormWidth = 18450, kFormHeight = 12900;
-constexpr int kPageLeft = 120, kPageTop = 1950, kPageWidth = 18210, kPageHeight = 10830;
-constexpr int kChartTop = 540, kChartWidth = 14100, kChartStep = 1455;
-constexpr int kChartCaptionHeight = 210, kBarHeight = 1020, kAxisHeight = 195;
-constexpr int kRankLeft = 14250, kRankColumn = 660, kRankTop = 780, kRankRow = 270;
+constexpr int kFormWidth = 14880, kFormHeight = 9105;
+constexpr int kRowTop = 60, kRowHeight = 360;
+constexpr int kBandTop = 480, kBandHeight = 990;
+constexpr int kPageLeft = 60, kPageTop = 1530, kPageWidth = 14760, kPageHeight = 7515;
+constexpr int kRankColumn = 405, kRankLeft = kPageWidth - 6 * kRankColumn, kRankTop = 480, kRankRow = 195;
+// The charts take what the ranking leaves: at 59 balls every ball's number still fits under its bar.
+constexpr int kChartTop = 585, kChartWidth = kRankLeft - 90, kChartStep = 990;
+constexpr int kChartCaptionHeight = 195, kBarHeight = 615, kAxisHeight = 180;
+constexpr int kListPageTop = 690, kListPageHeight = kPageHeight - 30 - kListPageTop, kListColumn = 2400;
+constexpr int kDrawListTop = 450;
 constexpr int kTextPanelHeight = 5055;
-constexpr int kListLeft = 60, kListWidth = 10110;
+constexpr int kListLeft = 60, kListWidth = kChartWidth - 2 * kListLeft;  // the tables take the panel's width
 constexpr int kBothTop = 270, kHalfHeight = 2370, kLowerTop = 2610, kFullHeight = 4710;
 constexpr int kDefaultHighestBall = 49;
 
@@ -117,7 +124,8 @@ StatisticWindow::StatisticWindow() : Form(text::kCaption, kFormWidth, kFormHeigh
 
 void StatisticWindow::buildTopBand() {
   const std::array<QString, 4> tabCaptions = {text::kGraphTab, text::kDataTab, text::kScanTab, text::kReportTab};
-  for (int i = 0; i < 4; ++i) tabs_[size_t(i)] = buttonLabel(this, tabCaptions[size_t(i)], 120 + 1500 * i, 90, 1440, 360);
+  for (int i = 0; i < 4; ++i)
+    tabs_[size_t(i)] = buttonLabel(this, tabCaptions[size_t(i)], 60 + 1170 * i, kRowTop, 1110, kRowHeight);
   LabGraph = tabs_[0];
   LabData = tabs_[1];
   LabScan = tabs_[2];
@@ -127,15 +135,15 @@ void StatisticWindow::buildTopBand() {
   LabScan->onClick = [this] { LabScan_Click(); };
   LabReport->onClick = [this] { LabReport_Click(); };
 
-  CmdScan = buttonLabel(this, text::kScan, 6300, 90, 1200, 360);
+  CmdScan = buttonLabel(this, text::kScan, 4860, kRowTop, 1050, kRowHeight);
   CmdScan->setToolTipText(text::kScanTip);
   CmdScan->onClick = [this] { CmdScan_Click(); };
-  LBLMax = buttonLabel(this, text::kMax, 7590, 90, 840, 360);
+  LBLMax = buttonLabel(this, text::kMax, 6000, kRowTop, 750, kRowHeight);
   LBLMax->setToolTipText(text::kMaxTip);
   LBLMax->onClick = [this] { LBLMax_Click(); };
-  Label3 = buttonLabel(this, text::kClearMarkers, 8520, 90, 1950, 360);
+  Label3 = buttonLabel(this, text::kClearMarkers, 6840, kRowTop, 1800, kRowHeight);
   Label3->onClick = [this] { Label3_Click(); };
-  lblbuttons[0] = buttonLabel(this, text::kPerm, 10560, 90, 1200, 360);
+  lblbuttons[0] = buttonLabel(this, text::kPerm, 8730, kRowTop, 1050, kRowHeight);
   lblbuttons[0]->setToolTipText(text::kPermTip);
   lblbuttons[0]->onMouseDown = [this](int button, int shift, int x, int y) {
     lblbuttons_MouseDown(0, button, shift, float(x), float(y));
@@ -143,19 +151,19 @@ void StatisticWindow::buildTopBand() {
   lblbuttons[0]->onMouseUp = [this](int button, int shift, int x, int y) {
     lblbuttons_MouseUp(0, button, shift, float(x), float(y));
   };
-  plainLabel(this, text::kDayFilter, 12000, 135, 900, 300);
+  plainLabel(this, text::kDayFilter, 10020, kRowTop + 45, 840, 270);
   Combo10 = new ComboBox(this);
-  Combo10->Move(12900, 90, 1950, 360);
+  Combo10->Move(10860, kRowTop, 1950, kRowHeight);
   for (const QString& day : DayFilterChoices()) Combo10->AddItem(day);
   Combo10->setText(text::kAllDays);
   Combo10->onClick = [this] { Combo10_Click(); };
 
   Text6 = new TextArea(this);
-  Text6->Move(120, 570, 7800, 1260);
+  Text6->Move(60, kBandTop, 5850, kBandHeight);
   Text6->setReadOnly(true);
   Text6->setLineWrapMode(QPlainTextEdit::NoWrap);
   Label17 = new Label(QString(), this);
-  Label17->Move(8010, 570, 900, 1260);
+  Label17->Move(5970, kBandTop, 780, kBandHeight);
   Label17->setAlignment(Qt::AlignCenter);
   Label17->setFrameShape(QFrame::StyledPanel);
   QFont big = Label17->font();
@@ -164,20 +172,20 @@ void StatisticWindow::buildTopBand() {
   Label17->setFont(big);
 
   CommandBack = new CommandButton(text::kBack, this);
-  CommandBack->Move(9030, 570, 1200, 390);
+  CommandBack->Move(6870, kBandTop, 1110, kRowHeight);
   CommandBack->onClick = [this] { CommandBack_Click(); };
   CommandNext = new CommandButton(text::kNext, this);
-  CommandNext->Move(10320, 570, 1200, 390);
+  CommandNext->Move(8070, kBandTop, 1110, kRowHeight);
   CommandNext->onClick = [this] { CommandNext_Click(); };
   Check1 = new CheckBox(text::kRemoveMarkers, this);
-  Check1->Move(9030, 1080, 5000, 300);
+  Check1->Move(6870, kBandTop + 420, 4800, 270);
   Check2 = new CheckBox(text::kOnlyCurrent, this);
-  Check2->Move(9030, 1410, 5000, 300);
+  Check2->Move(6870, kBandTop + 720, 4800, 270);
 
   Option4[0] = new OptionButton(text::kViewGraph, this);
-  Option4[0]->Move(14250, 570, 4080, 300);
+  Option4[0]->Move(kPageLeft + kPageWidth - 3000, kBandTop, 3000, 270);
   Option4[1] = new OptionButton(text::kViewText, this);
-  Option4[1]->Move(14250, 900, 4080, 300);
+  Option4[1]->Move(kPageLeft + kPageWidth - 3000, kBandTop + 300, 3000, 270);
   Option4[0]->setValue(true);  // before the handlers are wired: the window opens on the graph
   for (int i = 0; i < 2; ++i) Option4[size_t(i)]->onClick = [this, i] { Option4_Click(i); };
 
@@ -220,11 +228,11 @@ void StatisticWindow::buildGraphPage() {
   layoutCharts(kDefaultHighestBall);
 
   // The ranking columns, the most frequent ball of each position at the top.
-  plainLabel(page, text::kRankingCaption, kRankLeft, 240, 6 * kRankColumn, 240);
+  plainLabel(page, text::kRankingCaption, kRankLeft, 0, 6 * kRankColumn, 240);
   const auto ranked = rankedLabels();
   for (int p = 0; p < kPositions; ++p) {
-    Label* head = plainLabel(page, text::kPositionName[size_t(p)], kRankLeft + p * kRankColumn, kChartTop,
-                             kRankColumn - 30, kChartCaptionHeight);
+    Label* head = plainLabel(page, text::kPositionName[size_t(p)], kRankLeft + p * kRankColumn, kRankTop - 225,
+                             kRankColumn - 30, 210);
     head->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < kRanked; ++i) {
       auto* label = new Label(text::kLabelStart, page);
@@ -238,8 +246,9 @@ void StatisticWindow::buildGraphPage() {
 
   // The text panel covers the graph while the text view is shown.
   Pictur[5] = new PictureBox(page);
-  // As wide as the charts, so that no bars show beside the tables.
-  Pictur[5]->Move(0, kChartTop, kChartWidth, kTextPanelHeight);
+  // As wide as the charts, so that no bars show beside the tables, and ending where the 6th
+  // chart begins, so that the charts below it show whole.
+  Pictur[5]->Move(0, kChartTop + 5 * kChartStep - kTextPanelHeight, kChartWidth, kTextPanelHeight);
   Pictur[5]->setFrameShape(QFrame::Box);
   List1 = new ListBox(false, Pictur[5]);
   List1->Move(kListLeft, 0, kListWidth, 270);
@@ -262,11 +271,11 @@ void StatisticWindow::buildDataPage() {
   plainLabel(page, text::kPositionListsCaption, 0, 90, 12000, 255);
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   for (int p = 0; p < kPositions; ++p) {
-    plainLabel(page, text::kPositionName[size_t(p)], p * 3000, 420, 2880, 255);
+    plainLabel(page, text::kPositionName[size_t(p)], p * kListColumn, 420, kListColumn - 120, 255);
     auto* list = new ListBox(true, page);
     list->setCountBallOrder(true);
     list->setFont(fixed);
-    list->Move(p * 3000, 690, 2880, 10050);
+    list->Move(p * kListColumn, kListPageTop, kListColumn - 120, kListPageHeight);
     list->onClick = [this, p] { LstB1_Click(p); };
     LstB1[size_t(p)] = list;
   }
@@ -281,7 +290,7 @@ void StatisticWindow::buildScanPage() {
   TxtBallLastAppeared->setReadOnly(true);
   LstB1[6] = new ListBox(false, page);
   LstB1[6]->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  LstB1[6]->Move(0, 450, 10095, 10300);
+  LstB1[6]->Move(0, kDrawListTop, 10095, kPageHeight - 30 - kDrawListTop);
   LstB1[6]->onClick = [this] { LstB1_Click(6); };
 }
 

@@ -64,6 +64,13 @@ TEST(StatisticRules, TableRowsOfTheWorkedExampleAndAGapSumPastSixteenBits) {
   EXPECT_EQ(GapTableRow(3, {QStringLiteral("20000"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
                             QStringLiteral("0"), QStringLiteral("0")}),
             QStringLiteral("3: =\t20000\t0\t0\t0\t0\t0\t20000"));
+  // The gap sum rounds halves to the even neighbour.
+  const std::pair<const char*, const char*> halves[] = {{"62.5", "\t62"}, {"63.5", "\t64"}, {"0.5", "\t0"}};
+  for (const auto& [gap, sum] : halves)
+    EXPECT_TRUE(GapTableRow(5, {QString::fromLatin1(gap), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                QStringLiteral("0"), QStringLiteral("0")})
+                    .endsWith(QString::fromLatin1(sum)))
+        << gap;
   std::array<QString, 6> large;
   large.fill(QStringLiteral("30000"));
   EXPECT_TRUE(GapTableRow(9, large).endsWith(QStringLiteral("\t180000")));

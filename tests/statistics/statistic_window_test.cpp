@@ -7,6 +7,7 @@
 
 #include "common/numbers.h"
 #include "common/window_bar.h"
+#include "controls/control.h"
 #include "controls/form.h"
 #include "database/shared_database.h"
 #include "perm/perm_window.h"
@@ -180,6 +181,55 @@ TEST_F(StatisticWindowTest, MarkersToggleSurviveScansAndClearOnPositionBarsOnly)
   EXPECT_EQ(w.ProgressBar6[50]->BorderStyle(), 0);
 }
 
+TEST_F(StatisticWindowTest, NextAndBackShowTheListedDrawsNumberedFromOne) {
+  StatisticWindow& w = window();
+  filter(w, QStringLiteral("Wednesday"));  // two draws listed, none selected
+  const QString first = QStringLiteral("Draw 1 of 2 listed: 03 10 21 30 41 50 04/01/05 We");
+  const QString second = QStringLiteral("Draw 2 of 2 listed: 05 12 20 33 44 51 11/01/05 We");
+  struct Step { void (StatisticWindow::*click)(); int row; const QString& text; };
+  // From no selection Next starts at the oldest draw; neither button steps past an end.
+  const auto next = &StatisticWindow::CommandNext_Click, back = &StatisticWindow::CommandBack_Click;
+  const Step steps[] = {{next, 0, first}, {next, 1, second}, {next, 1, second}, {back, 0, first}, {back, 0, first}};
+  for (size_t k = 0; k < std::size(steps); ++k) {
+    (w.*steps[k].click)();
+    EXPECT_EQ(w.Text6->Text(), steps[k].text) << k;
+    EXPECT_EQ(w.LstB1[6]->ListIndex(), steps[k].row) << k;
+  }
+  filter(w, QStringLiteral("All Days"));  // and from no selection Back starts at the latest
+  w.CommandBack_Click();
+  EXPECT_EQ(w.Text6->Text(), QStringLiteral("Draw 4 of 4 listed: 05 12 20 33 44 51 11/01/05 We"));
+  w.CommandBack_Click();
+  EXPECT_EQ(w.Text6->Text(), QStringLiteral("Draw 3 of 4 listed: 02 11 22 31 42 50 08/01/05 Sa"));
+}
+
+TEST_F(StatisticWindowTest, PointingWhileAScanRunsShowsNothingAndStartsNothing) {
+  StatisticWindow& w = window();
+  using Move = void (StatisticWindow::*)(int, int, int, float, float);
+  const Move moves[6] = {&StatisticWindow::ProgressBar8_MouseMove, &StatisticWindow::ProgressBar7_MouseMove,
+                         &StatisticWindow::ProgressBar3_MouseMove, &StatisticWindow::ProgressBar4_MouseMove,
+                         &StatisticWindow::ProgressBar5_MouseMove, &StatisticWindow::ProgressBar6_MouseMove};
+  const int balls[6] = {2, 10, 20, 30, 40, 50};
+  // The scan keeps its button disabled while it lets events run. Before any scan, too, a pointer
+  // move then starts no second scan and moves no selection.
+  for (bool scannedBefore : {false, true}) {
+    if (scannedBefore) w.CmdScan_Click();
+    const int drawRow = w.LstB1[6]->ListIndex();
+    w.CmdScan->setEnabled(false);
+    for (int p = 0; p < 6; ++p) {
+      (w.*moves[p])(balls[p], 0, 0, 0, 0);
+      EXPECT_EQ(w.Text6->Text(), QString()) << scannedBefore << p;
+      EXPECT_EQ(w.Label17->Caption(), QString()) << scannedBefore << p;
+      EXPECT_EQ(w.LstB1[6]->ListIndex(), drawRow) << scannedBefore << p;
+      EXPECT_EQ(w.LstB1[size_t(p)]->ListIndex(), -1) << scannedBefore << p;
+      if (!scannedBefore) {
+        EXPECT_EQ(w.LstB1[size_t(p)]->ListCount(), 0) << p;  // no scan started
+      }
+    }
+    w.CmdScan->setEnabled(true);
+  }
+  EXPECT_TRUE(test::recorder().messages.empty());
+}
+
 TEST_F(StatisticWindowTest, TextViewNeedsAScanNotBallOneAsLowestBall) {
   StatisticWindow& w = window();
   w.Option4[1]->setValue(true);
@@ -297,6 +347,19 @@ TEST_F(StatisticWindowTest, PermHandOverWithFewAndWithEnoughDominantBalls) {
   EXPECT_EQ(perm.TXTActiveNumbers[6]->Text(), w.LabBallTwo[0]->Caption());
   EXPECT_EQ(perm.TXTActiveNumbers[14]->Text(), w.LabBallThree[2]->Caption());
   EXPECT_EQ(perm.Top(), 0);
+
+  // The warning starts below 18: the hand-over reads the bars, so a ball whose bar reads 0
+  // drops out. Without ball 99 18 are left, without ball 40 too 17.
+  test::recorder().clear();
+  w.ProgressBar6[99]->setValue(0);
+  w.lblbuttons_MouseDown(0);
+  EXPECT_EQ(w.Lstmostcommon->ListCount(), 18);
+  EXPECT_TRUE(test::recorder().messages.empty());
+  w.ProgressBar5[40]->setValue(0);
+  w.lblbuttons_MouseDown(0);
+  EXPECT_EQ(w.Lstmostcommon->ListCount(), 17);
+  ASSERT_EQ(test::recorder().messages.size(), 1u);
+  EXPECT_EQ(test::recorder().lastText(), kFewNumbers);
 }
 
 TEST(StatisticWindowUk, EndToEndOnTheBundledDatabase) {
@@ -327,6 +390,101 @@ TEST(StatisticWindowUk, EndToEndOnTheBundledDatabase) {
   EXPECT_TRUE(test::recorder().messages.empty());
   test::UnloadAllWindows();
   CloseDatabase();
+}
+
+// Tests that bring their own database; the windows go, whatever the test's outcome.
+class StatisticWindowOwnDatabase : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    test::UnloadAllWindows();
+    CloseDatabase();
+  }
+};
+
+TEST_F(StatisticWindowOwnDatabase, EveryBallOfTheUkDatabaseHasItsOwnClickableBarAndTheWindowFitsASmallScreen) {
+  OpenDatabase(test::InstallBundledDatabase(QStringLiteral("UK-National-Lottery.dat")));
+  FrmTxt::FirstRefreshDone = false;
+  StatisticWindow& w = Forms::get<StatisticWindow>();
+  w.show();
+  w.CmdScan_Click();
+
+  // A maximised main window on a 1024 x 768 screen leaves a child window about 1016 x 637
+  // pixels inside its frame; every control must lie within the window's design size.
+  EXPECT_LE(w.sizeHint().width(), 1000);
+  EXPECT_LE(w.sizeHint().height(), 620);
+  const QRect whole(QPoint(0, 0), w.sizeHint());
+  for (QWidget* child : w.findChildren<QWidget*>()) {
+    // Bars of no ball have no room at all.
+    if (!dynamic_cast<Control*>(child) || child->isWindow() || child->size().isEmpty()) continue;
+    EXPECT_TRUE(whole.contains(QRect(child->mapTo(&w, QPoint(0, 0)), child->size())))
+        << child->metaObject()->className() << " " << qPrintable(child->objectName());
+  }
+
+  const std::array<StatisticWindow::Bars*, 7> arrays = {&w.ProgressBar8, &w.ProgressBar7, &w.ProgressBar3,
+                                                        &w.ProgressBar4, &w.ProgressBar5, &w.ProgressBar6,
+                                                        &w.ProgressBar9};
+  const int rankingLeft = w.LabBallOne[0]->geometry().left();
+  std::vector<QRect> taken;
+  for (size_t c = 0; c < arrays.size(); ++c) {
+    for (int ball = 1; ball <= 59; ++ball) {
+      Bar* bar = (*arrays[c])[size_t(ball)];
+      const QRect place = bar->geometry();
+      ASSERT_FALSE(place.isEmpty()) << c << " " << ball;
+      ASSERT_TRUE(bar->parentWidget()->rect().contains(place) && place.right() < rankingLeft) << c << " " << ball;
+      for (const QRect& other : taken) ASSERT_FALSE(place.intersects(other)) << c << " " << ball;
+      taken.push_back(place);
+      // Every ball was drawn; a position bar whose ball never stood there is hidden.
+      ASSERT_TRUE(bar->Visible() || c < 6) << ball;
+      if (!bar->Visible()) continue;
+      // The click lands on the bar under the pointer and reaches that ball's handler.
+      const QPoint centre = place.center();
+      ASSERT_EQ(bar->parentWidget()->childAt(centre), bar) << c << " " << ball;
+      auto click = [&] {
+        const QPointF at = bar->mapFromParent(centre);
+        const QPointF global = bar->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &press);
+        QCoreApplication::sendEvent(bar, &release);
+      };
+      click();
+      if (c == 6) {
+        EXPECT_TRUE(Forms::get<PrintWindow>().Text1[1]->Text().startsWith(
+            QStringLiteral("VTN Statistic report for number %1 from").arg(ball)))
+            << ball;
+      } else {
+        EXPECT_EQ(bar->BorderStyle(), 1) << c << " " << ball;
+        click();
+        EXPECT_EQ(bar->BorderStyle(), 0) << c << " " << ball;
+      }
+    }
+  }
+}
+
+TEST_F(StatisticWindowOwnDatabase, CountsOfAThousandAndMoreOrderByCountInThePositionAndHandOverLists) {
+  // 1000 draws of 01 to 06 and 999 of 07 to 12: every position counts one ball 1000 times and
+  // one 999 times, which plain text order would put the wrong way round.
+  std::vector<DrawRecord> draws;
+  const QString date = QStringLiteral("01/01/05"), day = QStringLiteral("Sa");
+  for (int k = 1; k <= 1999; ++k)
+    draws.push_back(k <= 1000 ? test::Draw(k, {1, 2, 3, 4, 5, 6}, 7, date, day)
+                              : test::Draw(k, {7, 8, 9, 10, 11, 12}, 1, date, day));
+  OpenDatabase(test::InstallDatabase(QStringLiteral("Thousands.dat"), draws));
+  FrmTxt::FirstRefreshDone = false;
+  StatisticWindow& w = Forms::get<StatisticWindow>();
+  w.CmdScan_Click();
+  QStringList handedOver;
+  for (int p = 0; p < 6; ++p) {
+    const QStringList rows = {QStringLiteral("999 %1").arg(7 + p), QStringLiteral("1000 %1").arg(1 + p)};
+    EXPECT_EQ(w.LstB1[size_t(p)]->Rows(), rows) << p;
+    handedOver << QStringLiteral("999 %1").arg(7 + p, 2, 10, QLatin1Char('0'));
+  }
+  for (int p = 0; p < 6; ++p) handedOver << QStringLiteral("1000 0%1").arg(1 + p);
+  EXPECT_EQ(w.LabBallOne[0]->Caption(), QStringLiteral("1"));
+  EXPECT_EQ(w.LabBallOne[1]->Caption(), QStringLiteral("7"));
+  w.lblbuttons_MouseDown(0);
+  EXPECT_EQ(w.Lstmostcommon->Rows(), handedOver);
+  EXPECT_EQ(Forms::get<FrmTxt>().Label4[0]->Tag, QStringLiteral("06"));
 }
 
 }  // namespace
