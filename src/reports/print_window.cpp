@@ -11,8 +11,8 @@
 #include "common/settings.h"
 #include "common/shared_procedures.h"
 #include "common/window_bar.h"
-#include "database/shared_database.h"
 #include "controls/twips.h"
+#include "database/shared_database.h"
 #include "reports/directory_sort.h"
 
 namespace vtn {
