@@ -186,12 +186,16 @@ TEST_F(StatisticWindowTest, NextAndBackShowTheListedDrawsNumberedFromOne) {
   filter(w, QStringLiteral("Wednesday"));  // two draws listed, none selected
   const QString first = QStringLiteral("Draw 1 of 2 listed: 03 10 21 30 41 50 04/01/05 We");
   const QString second = QStringLiteral("Draw 2 of 2 listed: 05 12 20 33 44 51 11/01/05 We");
-  struct Step { void (StatisticWindow::*click)(); int row; const QString& text; };
+  struct Step {
+    bool next;
+    int row;
+    QString text;
+  };
   // From no selection Next starts at the oldest draw; neither button steps past an end.
-  const auto next = &StatisticWindow::CommandNext_Click, back = &StatisticWindow::CommandBack_Click;
-  const Step steps[] = {{next, 0, first}, {next, 1, second}, {next, 1, second}, {back, 0, first}, {back, 0, first}};
+  const Step steps[] = {{true, 0, first}, {true, 1, second}, {true, 1, second}, {false, 0, first}, {false, 0, first}};
   for (size_t k = 0; k < std::size(steps); ++k) {
-    (w.*steps[k].click)();
+    if (steps[k].next) w.CommandNext_Click();
+    else w.CommandBack_Click();
     EXPECT_EQ(w.Text6->Text(), steps[k].text) << k;
     EXPECT_EQ(w.LstB1[6]->ListIndex(), steps[k].row) << k;
   }
@@ -204,11 +208,17 @@ TEST_F(StatisticWindowTest, NextAndBackShowTheListedDrawsNumberedFromOne) {
 
 TEST_F(StatisticWindowTest, PointingWhileAScanRunsShowsNothingAndStartsNothing) {
   StatisticWindow& w = window();
-  using Move = void (StatisticWindow::*)(int, int, int, float, float);
-  const Move moves[6] = {&StatisticWindow::ProgressBar8_MouseMove, &StatisticWindow::ProgressBar7_MouseMove,
-                         &StatisticWindow::ProgressBar3_MouseMove, &StatisticWindow::ProgressBar4_MouseMove,
-                         &StatisticWindow::ProgressBar5_MouseMove, &StatisticWindow::ProgressBar6_MouseMove};
-  const int balls[6] = {2, 10, 20, 30, 40, 50};
+  // Points at a ball of position p (0 the lowest).
+  auto point = [&w](int p) {
+    switch (p) {
+      case 0: return w.ProgressBar8_MouseMove(2, 0, 0, 0, 0);
+      case 1: return w.ProgressBar7_MouseMove(10, 0, 0, 0, 0);
+      case 2: return w.ProgressBar3_MouseMove(20, 0, 0, 0, 0);
+      case 3: return w.ProgressBar4_MouseMove(30, 0, 0, 0, 0);
+      case 4: return w.ProgressBar5_MouseMove(40, 0, 0, 0, 0);
+      default: return w.ProgressBar6_MouseMove(50, 0, 0, 0, 0);
+    }
+  };
   // The scan keeps its button disabled while it lets events run. Before any scan, too, a pointer
   // move then starts no second scan and moves no selection.
   for (bool scannedBefore : {false, true}) {
@@ -216,7 +226,7 @@ TEST_F(StatisticWindowTest, PointingWhileAScanRunsShowsNothingAndStartsNothing) 
     const int drawRow = w.LstB1[6]->ListIndex();
     w.CmdScan->setEnabled(false);
     for (int p = 0; p < 6; ++p) {
-      (w.*moves[p])(balls[p], 0, 0, 0, 0);
+      point(p);
       EXPECT_EQ(w.Text6->Text(), QString()) << scannedBefore << p;
       EXPECT_EQ(w.Label17->Caption(), QString()) << scannedBefore << p;
       EXPECT_EQ(w.LstB1[6]->ListIndex(), drawRow) << scannedBefore << p;
